@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::puts("kelvo-report");
+    return 0;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+#include <vector>
+
+namespace kelvo::db {
+
+// A stream of result rows. fetch() fills row with the next row's values
+// (a NULL is a null QVariant, distinct from an empty text) and answers false
+// after the last row.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    virtual const QStringList& columns() const = 0;
+    virtual bool fetch(QVariantList& row) = 0;
+};
+
+// Rows already held in memory (built-in catalogues, procedure results).
+class MemoryCursor final : public Cursor {
+public:
+    MemoryCursor(QStringList columns, std::vector<QVariantList> rows)
+        : m_columns(std::move(columns)), m_rows(std::move(rows)) {}
+    const QStringList& columns() const override { return m_columns; }
+    bool fetch(QVariantList& row) override
+    {
+        if (m_next >= m_rows.size())
+            return false;
+        row = m_rows[m_next++];
+        return true;
+    }
+
+private:
+    QStringList m_columns;
+    std::vector<QVariantList> m_rows;
+    size_t m_next = 0;
+};
+
+enum class ParameterDirection { Input, Output, InputOutput };
+
+// One named parameter of a stored-procedure call ("@Name"); output
+// parameters receive their value when the call returns.
+struct ProcedureParameter {
+    QString name;
+    QVariant value;
+    ParameterDirection direction = ParameterDirection::Input;
+};
+
+struct ExecResult {
+    qint64 rowsAffected = 0;
+    // Identifier of the row the statement inserted (identity column), if any.
+    QVariant lastInsertId;
+};
+
+struct ProcedureResult {
+    QVariant returnValue;
+    std::vector<ProcedureParameter> parameters; // with output values filled in
+    std::unique_ptr<Cursor> rows;               // the procedure's result set, when it has one
+
+    QVariant parameter(const QString& name) const;
+};
+
+// What one provider offers. Statements carry positional "?" parameters bound
+// from params. cancel() may be called from any thread; the running statement
+// then fails with CancelledError.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual std::unique_ptr<Cursor> query(const QString& sql, const QVariantList& params) = 0;
+    virtual ExecResult execute(const QString& sql, const QVariantList& params) = 0;
+    virtual ProcedureResult callProcedure(const QString& name, std::vector<ProcedureParameter> params) = 0;
+
+    virtual void beginTransaction() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+
+    virtual void cancel() = 0;
+};
+
+} // namespace kelvo::db

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/db/Backend.h"
+#include "platform/db/ConnectionString.h"
+#include "platform/db/Recordset.h"
+
+#include <QMutex>
+
+namespace kelvo::db {
+
+// A database connection in the manner of an ADO connection: a provider and a
+// connection string, opened on first use. Statements are the system's SQL
+// text; run-time values are bound to "?" parameters.
+//
+// Providers: "SQLite" (the embedded store), "SQLOLEDB*", "SQLNCLI*" and
+// "MSOLEDBSQL*" (SQL Server through ODBC), "MSDAORA.1" (Oracle through ODBC)
+// and "MSDASQL" (any ODBC data source; the rest of the string is given to
+// ODBC as it stands).
+class Connection {
+public:
+    Connection() = default;
+    explicit Connection(const QString& connectionString);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // The provider set explicitly, else the "Provider" key of the string.
+    QString provider() const;
+    void setProvider(const QString& provider);
+    const QString& connectionString() const { return m_connectionString; }
+    void setConnectionString(const QString& connectionString);
+    // Oracle exactly when the provider is "MSDAORA.1" (case-sensitive).
+    bool isOracle() const { return provider() == QLatin1String("MSDAORA.1"); }
+
+    bool isOpen() const;
+    void open();
+    void close();
+
+    Recordset openRecordset(const QString& sql, const QVariantList& params = {},
+                            CursorType type = CursorType::Static);
+    ExecResult execute(const QString& sql, const QVariantList& params = {});
+    ProcedureResult callProcedure(const QString& name, std::vector<ProcedureParameter> params = {});
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return m_transactionDepth > 0; }
+
+    // Stops the statement running on this connection; callable from any
+    // thread. The statement fails with CancelledError.
+    void cancel();
+
+private:
+    Backend& backend();
+
+    QString m_provider;
+    QString m_connectionString;
+    std::unique_ptr<Backend> m_backend;
+    mutable QMutex m_backendMutex; // guards m_backend against cancel() from other threads
+    int m_transactionDepth = 0;
+};
+
+// Begins a transaction and rolls it back on scope exit unless commit() ran.
+class Transaction {
+public:
+    explicit Transaction(Connection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Connection& m_connection;
+    bool m_done = false;
+};
+
+// Opens the backend of a provider; throws DbError for an unknown provider.
+std::unique_ptr<Backend> OpenBackend(const QString& provider, const ConnectionString& connectionString);
+
+} // namespace kelvo::db

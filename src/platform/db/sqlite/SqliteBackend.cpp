@@ -1,0 +1,359 @@
+#include "platform/db/sqlite/SqliteBackend.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/sqlite/EmbeddedDialect.h"
+#include "platform/db/sqlite/EmbeddedProcedures.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace kelvo::db {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 10000;
+constexpr qsizetype kCacheLimit = 512;
+
+QString masterName() { return QStringLiteral("Master"); }
+
+// A forward cursor over one prepared statement; gives the statement back to
+// the backend's cache when done.
+class SqliteCursor final : public Cursor {
+public:
+    SqliteCursor(SqliteBackend& backend, QString sql, sqlite3_stmt* stmt)
+        : m_backend(backend), m_sql(std::move(sql)), m_stmt(stmt)
+    {
+        const int n = sqlite3_column_count(stmt);
+        for (int i = 0; i < n; ++i)
+            m_columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+    }
+    ~SqliteCursor() override { finish(); }
+
+    const QStringList& columns() const override { return m_columns; }
+
+    bool fetch(QVariantList& row) override
+    {
+        if (!m_stmt)
+            return false;
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_DONE) {
+            finish();
+            return false;
+        }
+        if (rc != SQLITE_ROW) {
+            const QString sql = m_sql;
+            SqliteBackend& backend = m_backend;
+            finish();
+            backend.fail(sql);
+        }
+        const int n = int(m_columns.size());
+        row.resize(n);
+        for (int i = 0; i < n; ++i)
+            row[i] = ColumnValue(m_stmt, i);
+        return true;
+    }
+
+private:
+    void finish()
+    {
+        if (m_stmt) {
+            m_backend.release(m_sql, m_stmt);
+            m_stmt = nullptr;
+        }
+    }
+
+    SqliteBackend& m_backend;
+    QString m_sql;
+    sqlite3_stmt* m_stmt;
+    QStringList m_columns;
+};
+
+// The master catalogue of a folder: an in-memory database whose SysDatabases
+// lists the folder's catalogues.
+std::unique_ptr<Backend> openMaster(const QString& folder)
+{
+    auto backend = std::make_unique<SqliteBackend>(QStringLiteral(":memory:"));
+    backend->executeScript(QStringLiteral(
+        "CREATE TABLE SysDatabases (name TEXT COLLATE NOCASE, dbid INTEGER, filename TEXT)"));
+    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files, QDir::Name);
+    int id = 1;
+    backend->execute(QStringLiteral("INSERT INTO SysDatabases VALUES (?, ?, ?)"),
+                     {masterName(), id++, QString()});
+    for (const QFileInfo& f : files)
+        backend->execute(QStringLiteral("INSERT INTO SysDatabases VALUES (?, ?, ?)"),
+                         {f.completeBaseName(), id++, f.absoluteFilePath()});
+    return backend;
+}
+
+} // namespace
+
+QString CataloguePath(const QString& folder, const QString& catalogue)
+{
+    const QDir dir(folder);
+    const QString wanted = catalogue + QStringLiteral(".sqlite");
+    for (const QString& name : dir.entryList(QDir::Files))
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.absoluteFilePath(name);
+    return dir.absoluteFilePath(wanted);
+}
+
+std::unique_ptr<Backend> OpenSqliteBackend(const ConnectionString& cs)
+{
+    const QString folder = cs.value(QStringLiteral("Data Source"));
+    const QString catalogue = cs.value(QStringLiteral("Initial Catalog"));
+    if (folder.isEmpty())
+        throw DbError(QStringLiteral("[DBNETLIB][ConnectionOpen] The connection string names no Data Source."));
+    if (!QFileInfo(folder).isDir())
+        throw DbError(QStringLiteral("[DBNETLIB][ConnectionOpen] Server does not exist or access denied: "
+                                     "the folder \"%1\" does not exist.").arg(folder), 17);
+    if (catalogue.isEmpty() || catalogue.compare(masterName(), Qt::CaseInsensitive) == 0)
+        return openMaster(folder);
+    const QString path = CataloguePath(folder, catalogue);
+    if (!QFileInfo::exists(path))
+        throw DbError(QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.")
+                          .arg(catalogue), 4060);
+    return std::make_unique<SqliteBackend>(path);
+}
+
+void CreateCatalogue(const QString& folder, const QString& catalogue)
+{
+    if (!QDir().mkpath(folder))
+        throw DbError(QStringLiteral("Cannot create the folder \"%1\".").arg(folder));
+    const QString path = CataloguePath(folder, catalogue);
+    if (QFileInfo::exists(path))
+        throw DbError(QStringLiteral("Database '%1' already exists. Choose a different database name.")
+                          .arg(catalogue), 1801);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK)
+        throw DbError(QStringLiteral("Cannot create database \"%1\" at %2.").arg(catalogue, path));
+    SqliteBackend backend(path);
+    CreateStoreTables(backend);
+}
+
+SqliteBackend::SqliteBackend(const QString& path)
+{
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(path, message));
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    if (path != QLatin1String(":memory:"))
+        executeScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
+    InstallDialectFunctions(*this);
+}
+
+SqliteBackend::~SqliteBackend()
+{
+    for (sqlite3_stmt* stmt : std::as_const(m_cache))
+        sqlite3_finalize(stmt);
+    sqlite3_close_v2(m_db);
+}
+
+void SqliteBackend::fail(const QString& statement) const
+{
+    const int code = sqlite3_extended_errcode(m_db);
+    if ((code & 0xff) == SQLITE_INTERRUPT)
+        throw CancelledError(statement);
+    throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), code, statement);
+}
+
+sqlite3_stmt* SqliteBackend::acquire(const QString& sql)
+{
+    {
+        QMutexLocker lock(&m_cacheMutex);
+        if (sqlite3_stmt* stmt = m_cache.take(sql))
+            return stmt;
+    }
+    const QByteArray text = RewriteForSqlite(sql).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail)
+        != SQLITE_OK)
+        fail(sql);
+    if (!stmt) // only blanks or comments
+        throw DbError(QStringLiteral("The statement is empty."), 0, sql);
+    return stmt;
+}
+
+void SqliteBackend::release(const QString& sql, sqlite3_stmt* stmt)
+{
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    QMutexLocker lock(&m_cacheMutex);
+    if (m_cache.contains(sql) || m_cache.size() >= kCacheLimit) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_cache.insert(sql, stmt);
+}
+
+std::unique_ptr<Cursor> SqliteBackend::query(const QString& sql, const QVariantList& params)
+{
+    if (auto rows = RunProcedureStatement(*this, sql, params))
+        return rows;
+    sqlite3_stmt* stmt = acquire(sql);
+    try {
+        BindParameters(stmt, params);
+    } catch (...) {
+        release(sql, stmt);
+        throw;
+    }
+    return std::make_unique<SqliteCursor>(*this, sql, stmt);
+}
+
+ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params)
+{
+    if (HandleProcedureDefinition(*this, sql))
+        return {};
+    if (auto rows = RunProcedureStatement(*this, sql, params)) {
+        QVariantList row;
+        while (rows->fetch(row)) {
+        }
+        return {};
+    }
+    sqlite3_stmt* stmt = acquire(sql);
+    int rc = SQLITE_OK;
+    try {
+        BindParameters(stmt, params);
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+    } catch (...) {
+        release(sql, stmt);
+        throw;
+    }
+    if (rc != SQLITE_DONE) {
+        release(sql, stmt);
+        fail(sql);
+    }
+    ExecResult result;
+    result.rowsAffected = sqlite3_changes64(m_db);
+    if (sqlite3_stmt_readonly(stmt) == 0 && result.rowsAffected > 0)
+        result.lastInsertId = qlonglong(sqlite3_last_insert_rowid(m_db));
+    release(sql, stmt);
+    return result;
+}
+
+void SqliteBackend::executeScript(const QString& script)
+{
+    const QByteArray text = script.toUtf8();
+    const char* sql = text.constData();
+    while (sql && *sql) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, &tail) != SQLITE_OK)
+            fail(QString::fromUtf8(sql));
+        if (stmt) {
+            int rc;
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            }
+            sqlite3_finalize(stmt);
+            if (rc != SQLITE_DONE)
+                fail(QString::fromUtf8(sql, tail ? int(tail - sql) : -1));
+        }
+        sql = tail;
+    }
+}
+
+ProcedureResult SqliteBackend::callProcedure(const QString& name, std::vector<ProcedureParameter> params)
+{
+    return CallEmbeddedProcedure(*this, name, std::move(params));
+}
+
+void SqliteBackend::beginTransaction()
+{
+    executeScript(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+void SqliteBackend::commit()
+{
+    executeScript(QStringLiteral("COMMIT"));
+}
+
+void SqliteBackend::rollback()
+{
+    executeScript(QStringLiteral("ROLLBACK"));
+}
+
+void SqliteBackend::cancel()
+{
+    sqlite3_interrupt(m_db);
+}
+
+void BindParameters(sqlite3_stmt* stmt, const QVariantList& params)
+{
+    const int expected = sqlite3_bind_parameter_count(stmt);
+    if (params.size() != expected)
+        throw DbError(QStringLiteral("The statement expects %1 parameter value(s) but %2 were given.")
+                          .arg(expected).arg(params.size()), 0, QString::fromUtf8(sqlite3_sql(stmt)));
+    for (int i = 0; i < expected; ++i) {
+        const QVariant& v = params[i];
+        const int index = i + 1;
+        if (v.isNull()) {
+            sqlite3_bind_null(stmt, index);
+            continue;
+        }
+        switch (v.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            sqlite3_bind_int64(stmt, index, v.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            sqlite3_bind_double(stmt, index, v.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = v.toByteArray();
+            sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QDate:
+            sqlite3_bind_text(stmt, index, v.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
+                              SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            sqlite3_bind_text(stmt, index,
+                              v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData(),
+                              -1, SQLITE_TRANSIENT);
+            break;
+        default: {
+            const QByteArray text = v.toString().toUtf8();
+            sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+}
+
+QVariant ColumnValue(sqlite3_stmt* stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(stmt, i));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, i);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                 sqlite3_column_bytes(stmt, i));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)), sqlite3_column_bytes(stmt, i));
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace kelvo::db

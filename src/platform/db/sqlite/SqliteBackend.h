@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/db/Backend.h"
+#include "platform/db/ConnectionString.h"
+
+#include <QHash>
+#include <QMutex>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace kelvo::db {
+
+// The embedded store. "Data Source" names a folder that plays the server;
+// "Initial Catalog" names a catalogue, a file "<name>.sqlite" in that folder
+// (matched without regard to case). The catalogue "Master" is built in and
+// lists the folder's catalogues in SysDatabases.
+std::unique_ptr<Backend> OpenSqliteBackend(const ConnectionString& connectionString);
+
+// The file of a catalogue: the existing file whose name matches without
+// regard to case, else "<folder>/<catalogue>.sqlite".
+QString CataloguePath(const QString& folder, const QString& catalogue);
+
+// Creates an empty catalogue (the store's own tables only). Throws DbError
+// when it exists already.
+void CreateCatalogue(const QString& folder, const QString& catalogue);
+
+class SqliteBackend final : public Backend {
+public:
+    // Opens an existing database file, or an in-memory one for ":memory:".
+    explicit SqliteBackend(const QString& path);
+    ~SqliteBackend() override;
+
+    std::unique_ptr<Cursor> query(const QString& sql, const QVariantList& params) override;
+    ExecResult execute(const QString& sql, const QVariantList& params) override;
+    ProcedureResult callProcedure(const QString& name, std::vector<ProcedureParameter> params) override;
+
+    void beginTransaction() override;
+    void commit() override;
+    void rollback() override;
+    void cancel() override;
+
+    sqlite3* handle() const { return m_db; }
+
+    // A prepared statement for the system's statement text, rewritten for
+    // SQLite and cached per text. The caller owns it until release().
+    sqlite3_stmt* acquire(const QString& sql);
+    void release(const QString& sql, sqlite3_stmt* stmt);
+    // Runs text that may hold several statements separated by ";", without
+    // caching (scripts, procedure bodies).
+    void executeScript(const QString& script);
+
+    [[noreturn]] void fail(const QString& statement) const;
+
+private:
+    sqlite3* m_db = nullptr;
+    QMutex m_cacheMutex;
+    QHash<QString, sqlite3_stmt*> m_cache;
+};
+
+// Binds params to the "?" placeholders of stmt, in order.
+void BindParameters(sqlite3_stmt* stmt, const QVariantList& params);
+// The value of column i of the current row; NULL as a null QVariant.
+QVariant ColumnValue(sqlite3_stmt* stmt, int i);
+
+} // namespace kelvo::db
