@@ -16,8 +16,6 @@ Recordset::Recordset(std::unique_ptr<Cursor> cursor, CursorType type, QString st
     : m_cursor(std::move(cursor)), m_type(type), m_statement(std::move(statement)), m_open(true)
 {
     m_columns = m_cursor->columns();
-    for (int i = int(m_columns.size()) - 1; i >= 0; --i)
-        m_index.insert(m_columns[i].toLower(), i); // the first of equal names wins
     if (m_type == CursorType::Static) {
         QVariantList row;
         while (m_cursor->fetch(row))
@@ -43,7 +41,6 @@ void Recordset::close()
     m_cursor.reset();
     m_rows.clear();
     m_columns.clear();
-    m_index.clear();
     m_open = false;
     m_atEnd = true;
 }
@@ -109,7 +106,12 @@ int Recordset::recordCount() const
 
 int Recordset::indexOf(const QString& name) const
 {
-    return m_index.value(name.toLower(), -1);
+    // Results have few columns: a scan beats building an index per recordset.
+    // The first of equal names wins.
+    for (int i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
 
 bool Recordset::hasField(const QString& name) const

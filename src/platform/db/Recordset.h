@@ -2,8 +2,6 @@
 
 #include "platform/db/Backend.h"
 
-#include <QHash>
-
 namespace kelvo::db {
 
 enum class CursorType {
@@ -57,7 +55,6 @@ private:
     CursorType m_type = CursorType::Static;
     QString m_statement;
     QStringList m_columns;
-    QHash<QString, int> m_index; // lower-case name -> column
     std::vector<QVariantList> m_rows; // every row (static) or the current one (forward)
     qsizetype m_pos = 0;
     bool m_atEnd = true;
