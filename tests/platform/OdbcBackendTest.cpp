@@ -133,6 +133,14 @@ TEST_F(SqliteOdbc, TransactionRollsBackAndCommits)
     // A second connection sees only committed rows.
     Connection other(connectionString);
     EXPECT_EQ(count(other, "Names"), 3);
+
+    // No nesting: an inner commit would end the outer transaction early.
+    Transaction outer(c);
+    EXPECT_THROW(c.beginTransaction(), DbError);
+    c.execute("DELETE FROM Names", {});
+    outer.commit();
+    EXPECT_EQ(count(other, "Names"), 0);
+    EXPECT_THROW(c.commit(), DbError);
 }
 
 TEST_F(SqliteOdbc, FailedStatementCarriesDriverMessageAndStatement)

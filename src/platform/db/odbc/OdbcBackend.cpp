@@ -315,23 +315,20 @@ public:
         }
     }
 
+    // One transaction at a time: ODBC has no nesting, and a nested commit
+    // would commit the outer transaction's work early.
     void beginTransaction() override
     {
+        if (m_inTransaction)
+            throw DbError(QStringLiteral("A transaction is already open on this connection."), 0,
+                          QStringLiteral("BEGIN TRANSACTION"));
         if (!m_session->db.transaction())
             throw DbError({fromSqlError(m_session->db.lastError())}, QStringLiteral("BEGIN TRANSACTION"));
+        m_inTransaction = true;
     }
 
-    void commit() override
-    {
-        if (!m_session->db.commit())
-            throw DbError({fromSqlError(m_session->db.lastError())}, QStringLiteral("COMMIT"));
-    }
-
-    void rollback() override
-    {
-        if (!m_session->db.rollback())
-            throw DbError({fromSqlError(m_session->db.lastError())}, QStringLiteral("ROLLBACK"));
-    }
+    void commit() override { endTransaction(true); }
+    void rollback() override { endTransaction(false); }
 
     void cancel() override { m_session->cancel(); }
 
@@ -350,7 +347,18 @@ private:
             failStatement(q, statement, running.cancelled());
     }
 
+    void endTransaction(bool commit)
+    {
+        const QString statement = commit ? QStringLiteral("COMMIT") : QStringLiteral("ROLLBACK");
+        if (!m_inTransaction)
+            throw DbError(QStringLiteral("No transaction is open on this connection."), 0, statement);
+        if (!(commit ? m_session->db.commit() : m_session->db.rollback()))
+            throw DbError({fromSqlError(m_session->db.lastError())}, statement);
+        m_inTransaction = false;
+    }
+
     std::shared_ptr<OdbcSession> m_session;
+    bool m_inTransaction = false;
 };
 
 QString uniqueConnectionName()
