@@ -1,0 +1,33 @@
+#include "query/DictionaryStatements.h"
+
+namespace kelvo::query {
+
+QString DictionaryColumnsStatement(bool oracle)
+{
+    if (oracle)
+        return QStringLiteral(
+            "Select tblKelvoTable.Name as TableName,tblKelvoTable.Description as TableDesc,"
+            "NVL(tblKelvoColumn.Name,'') as ColumnName,NVL(tblKelvoColumn.Description,'') as ColumnDesc,"
+            "NVL(tblKelvoColumn.Type,'') as ColumnType,NVL(MajorView,'') as MajorView,"
+            "NVL(MinorView,'') as MinorView,NVL(tblKelvoControlType.Name,'') as component  "
+            "from tblKelvoTable Left Outer Join tblKelvoColumn On tblKelvoTable.Name=tblKelvoColumn.TableName "
+            "Left Outer Join tblKelvoControlType On tblKelvoColumn.ControlID=tblKelvoControlType.ID "
+            "Where tblKelvoTable.Name=tblKelvoColumn.TableName and TableName=?");
+    return QStringLiteral(
+        "Select tblKelvoTable.Name as TableName,tblKelvoTable.Description as TableDesc,"
+        "isnull(tblKelvoColumn.Name,'') as ColumnName,isnull(tblKelvoColumn.Description,'') as ColumnDesc,"
+        "isnull(tblKelvoColumn.Type,'') as ColumnType,isnull(MajorView,'') as MajorView,"
+        "isnull(MinorView,'') as MinorView  "
+        "from tblKelvoTable Left Outer Join tblKelvoColumn On tblKelvoTable.Name=tblKelvoColumn.TableName "
+        "Where tblKelvoTable.Name=tblKelvoColumn.TableName and TableName=?");
+}
+
+QString ColumnReferenceStatement()
+{
+    return QStringLiteral(
+        "Select  tblKelvoColumn.Name, tblKelvoColumn.Description as ColumnDesc, "
+        "tblKelvoTable.Description as TableDesc, TableName from tblKelvoColumn inner join tblKelvoTable "
+        "On TableName=tblKelvoTable.Name Where TableName like ? and tblKelvoColumn.Name like ?");
+}
+
+} // namespace kelvo::query
