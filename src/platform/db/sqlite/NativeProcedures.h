@@ -22,9 +22,14 @@ struct NativeCall {
 
 using NativeProcedure = void (*)(NativeCall&);
 
-// The native procedure of that name (without regard to case), or null. A
-// catalogue binds one with "CREATE PROCEDURE … AS EXTERNAL NAME Host.<name>".
+// The native procedure of that name (without regard to case), or null: the
+// host procedures first, then those registered at run time. A catalogue binds
+// one with "CREATE PROCEDURE … AS EXTERNAL NAME Host.<name>".
 NativeProcedure FindNativeProcedure(const QString& name);
+
+// Adds a native procedure for this process (plugins, tests); a later
+// registration of the same name replaces the earlier one.
+void RegisterNativeProcedure(const QString& name, NativeProcedure body);
 
 // The host procedures the embedded store implements natively.
 struct NativeProcedureEntry {

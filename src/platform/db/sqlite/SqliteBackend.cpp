@@ -1,6 +1,7 @@
 #include "platform/db/sqlite/SqliteBackend.h"
 
 #include "platform/db/DbError.h"
+#include "platform/db/sqlite/EmbeddedCatalogue.h"
 #include "platform/db/sqlite/EmbeddedDialect.h"
 #include "platform/db/sqlite/EmbeddedProcedures.h"
 
@@ -19,6 +20,15 @@ constexpr int kBusyTimeoutMs = 10000;
 constexpr qsizetype kCacheLimit = 512;
 
 QString masterName() { return QStringLiteral("Master"); }
+
+// The statement (as prepared, after rewriting) starts with INSERT or REPLACE.
+bool isInsert(sqlite3_stmt* stmt)
+{
+    const char* sql = sqlite3_sql(stmt);
+    while (*sql == ' ' || *sql == '\t' || *sql == '\n' || *sql == '\r')
+        ++sql;
+    return sqlite3_strnicmp(sql, "insert", 6) == 0 || sqlite3_strnicmp(sql, "replace", 7) == 0;
+}
 
 // A forward cursor over one prepared statement; gives the statement back to
 // the backend's cache when done.
@@ -45,10 +55,9 @@ public:
             return false;
         }
         if (rc != SQLITE_ROW) {
-            const QString sql = m_sql;
-            SqliteBackend& backend = m_backend;
-            finish();
-            backend.fail(sql);
+            sqlite3_stmt* stmt = m_stmt;
+            m_stmt = nullptr;
+            m_backend.failAndRelease(m_sql, stmt);
         }
         const int n = int(m_columns.size());
         row.resize(n);
@@ -150,6 +159,8 @@ SqliteBackend::SqliteBackend(const QString& path)
     if (path != QLatin1String(":memory:"))
         executeScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
     InstallDialectFunctions(*this);
+    CreateStoreTables(*this);
+    InstallCatalogueViews(*this);
 }
 
 SqliteBackend::~SqliteBackend()
@@ -165,6 +176,16 @@ void SqliteBackend::fail(const QString& statement) const
     if ((code & 0xff) == SQLITE_INTERRUPT)
         throw CancelledError(statement);
     throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), code, statement);
+}
+
+void SqliteBackend::failAndRelease(const QString& statement, sqlite3_stmt* stmt)
+{
+    const int code = sqlite3_extended_errcode(m_db);
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    release(statement, stmt);
+    if ((code & 0xff) == SQLITE_INTERRUPT)
+        throw CancelledError(statement);
+    throw DbError(message, code, statement);
 }
 
 sqlite3_stmt* SqliteBackend::acquire(const QString& sql)
@@ -231,13 +252,13 @@ ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params
         release(sql, stmt);
         throw;
     }
-    if (rc != SQLITE_DONE) {
-        release(sql, stmt);
-        fail(sql);
-    }
+    if (rc != SQLITE_DONE)
+        failAndRelease(sql, stmt);
     ExecResult result;
     result.rowsAffected = sqlite3_changes64(m_db);
-    if (sqlite3_stmt_readonly(stmt) == 0 && result.rowsAffected > 0)
+    // Only an insert has a new row; an update or delete leaves the last
+    // insert's identifier in SQLite, which is not this statement's.
+    if (result.rowsAffected > 0 && isInsert(stmt))
         result.lastInsertId = qlonglong(sqlite3_last_insert_rowid(m_db));
     release(sql, stmt);
     return result;
@@ -295,47 +316,48 @@ void BindParameters(sqlite3_stmt* stmt, const QVariantList& params)
     if (params.size() != expected)
         throw DbError(QStringLiteral("The statement expects %1 parameter value(s) but %2 were given.")
                           .arg(expected).arg(params.size()), 0, QString::fromUtf8(sqlite3_sql(stmt)));
-    for (int i = 0; i < expected; ++i) {
-        const QVariant& v = params[i];
-        const int index = i + 1;
-        if (v.isNull()) {
-            sqlite3_bind_null(stmt, index);
-            continue;
-        }
-        switch (v.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-            sqlite3_bind_int64(stmt, index, v.toLongLong());
-            break;
-        case QMetaType::Double:
-        case QMetaType::Float:
-            sqlite3_bind_double(stmt, index, v.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = v.toByteArray();
-            sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        case QMetaType::QDate:
-            sqlite3_bind_text(stmt, index, v.toDate().toString(Qt::ISODate).toUtf8().constData(), -1,
-                              SQLITE_TRANSIENT);
-            break;
-        case QMetaType::QDateTime:
-            sqlite3_bind_text(stmt, index,
-                              v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData(),
-                              -1, SQLITE_TRANSIENT);
-            break;
-        default: {
-            const QByteArray text = v.toString().toUtf8();
-            sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        }
-        }
+    for (int i = 0; i < expected; ++i)
+        BindValue(stmt, i + 1, params[i]);
+}
+
+void BindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
+{
+    if (v.isNull()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        sqlite3_bind_int64(stmt, index, v.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(stmt, index, v.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = v.toByteArray();
+        sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    case QMetaType::QDate:
+        sqlite3_bind_text(stmt, index, v.toDate().toString(Qt::ISODate).toUtf8().constData(), -1, SQLITE_TRANSIENT);
+        break;
+    case QMetaType::QDateTime:
+        sqlite3_bind_text(stmt, index,
+                          v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8().constData(), -1,
+                          SQLITE_TRANSIENT);
+        break;
+    default: {
+        const QByteArray text = v.toString().toUtf8();
+        sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
     }
 }
 

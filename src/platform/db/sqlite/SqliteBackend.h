@@ -51,6 +51,8 @@ public:
     void executeScript(const QString& script);
 
     [[noreturn]] void fail(const QString& statement) const;
+    // Throws the error the last step of stmt reported, after giving stmt back.
+    [[noreturn]] void failAndRelease(const QString& statement, sqlite3_stmt* stmt);
 
 private:
     sqlite3* m_db = nullptr;
@@ -60,6 +62,8 @@ private:
 
 // Binds params to the "?" placeholders of stmt, in order.
 void BindParameters(sqlite3_stmt* stmt, const QVariantList& params);
+// Binds one value to parameter index (1-based); a null QVariant as NULL.
+void BindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 // The value of column i of the current row; NULL as a null QVariant.
 QVariant ColumnValue(sqlite3_stmt* stmt, int i);
 
