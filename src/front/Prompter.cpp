@@ -1,0 +1,33 @@
+#include "front/Prompter.h"
+
+namespace kelvo::front {
+
+int Prompter::AskYesNo(const QString& title, const QString& question)
+{
+    return presentYesNo(title, question) == AnswerYes ? AnswerYes : AnswerNo;
+}
+
+void Prompter::ShowMessage(const QString& title, const QString& message)
+{
+    presentMessage(title, message);
+}
+
+void Prompter::DisplayError(bool checkProvider, const QString& message, const QString& details,
+                            const QString& title, qint64 errorNumber)
+{
+    ErrorReport report{ErrorCaption(errorNumber), message, details, title};
+    if (details.isEmpty() && checkProvider && m_providerErrors) {
+        const QList<db::ProviderError> errors = m_providerErrors->providerErrors();
+        if (!errors.isEmpty())
+            report.details = errors.first().description;
+    }
+    presentError(report);
+}
+
+QString Prompter::ErrorCaption(qint64 errorNumber)
+{
+    // qint64 holds the absolute value of every 32-bit error number.
+    return QStringLiteral("خطاي شماره :  ") + QString::number(errorNumber < 0 ? -errorNumber : errorNumber);
+}
+
+} // namespace kelvo::front
