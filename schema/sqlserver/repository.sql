@@ -1,0 +1,1 @@
+-- T-SQL repository script (being written)
