@@ -24,13 +24,6 @@ Registered& registered()
 
 } // namespace
 
-// Until the host procedures are linked in, the table is empty.
-__attribute__((weak)) const std::vector<NativeProcedureEntry>& HostProcedureTable()
-{
-    static const std::vector<NativeProcedureEntry> none;
-    return none;
-}
-
 QVariant NativeCall::input(const QString& name) const
 {
     const QString wanted = bareName(name);
