@@ -1,0 +1,29 @@
+#pragma once
+
+#include "front/Prompter.h"
+#include "platform/automation/ComponentRegistry.h"
+
+namespace kelvo::front {
+
+// Adds the two public classes, "KelvoReportGenerator.KelvoReportGenCls" and
+// "KelvoReportGenerator.classMSHFlex", to a registry. Objects of the first
+// work on the process session.
+void RegisterPublicClasses(automation::ComponentRegistry& registry);
+
+// The process registry with the public classes registered.
+automation::ComponentRegistry& ProcessComponents();
+
+// The message shown when a component file can be neither created nor loaded.
+inline const QString kMissingComponentFileTitle = QStringLiteral("خطا");
+inline const QString kMissingComponentFileMessage =
+    QStringLiteral("فايل مورد نظر شما وجود ندارد. لطفاً به نگهدارنده سيستم مراجعه نماييد.");
+
+// Creates the component of a file of <BasePath>/System, loading its plugin
+// when it is not registered yet (see automation::CreateFromComponentFile).
+// When that fails with error 429 again, shows the missing-file message
+// through the prompter and returns null; other failures are thrown.
+std::unique_ptr<automation::Dispatch> CreateComponentFromFile(automation::ComponentRegistry& registry,
+                                                              const QString& basePath,
+                                                              const QString& componentFileName, Prompter& prompter);
+
+} // namespace kelvo::front
