@@ -65,16 +65,20 @@ bool ComponentRegistry::loadPlugin(const QString& path, QString* reason)
     if (!QFileInfo(path).isFile())
         return fail(QStringLiteral("the file \"%1\" does not exist").arg(path));
 
-    QLibrary* library = nullptr;
-    {
-        QMutexLocker lock(&m_mutex);
-        library = &m_libraries.emplace_back(path);
-    }
-    if (!library->load())
-        return fail(library->errorString());
-    auto registerComponents = reinterpret_cast<RegisterComponentsFunction>(library->resolve(kRegisterFunctionName));
-    if (!registerComponents)
+    QLibrary library(path);
+    if (!library.load())
+        return fail(library.errorString());
+    auto registerComponents = reinterpret_cast<RegisterComponentsFunction>(library.resolve(kRegisterFunctionName));
+    if (!registerComponents) {
+        library.unload();
         return fail(QStringLiteral("\"%1\" exports no %2 function").arg(path, QLatin1String(kRegisterFunctionName)));
+    }
+    {
+        // Kept loaded: the factories it registers run its code.
+        QMutexLocker lock(&m_mutex);
+        m_libraries.emplace_back(path);
+        m_libraries.back().load();
+    }
     registerComponents(this);
     return true;
 }
