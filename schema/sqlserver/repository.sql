@@ -850,8 +850,8 @@ BEGIN
         RETURN -1
     END
     BEGIN TRANSACTION
-    SET @ParameterID = (SELECT ParameterID FROM tblKelvoReportParameter WITH (UPDLOCK, HOLDLOCK)
-                        WHERE ReportID = @ReportID AND Name = @Name)
+    SET @ParameterID = (SELECT TOP 1 ParameterID FROM tblKelvoReportParameter WITH (UPDLOCK, HOLDLOCK)
+                        WHERE ReportID = @ReportID AND Name = @Name ORDER BY ParameterID)
     IF @ParameterID IS NULL
     BEGIN
         SET @Type = ISNULL(NULLIF(LTRIM(RTRIM(@Type)), N''), N'varchar')

@@ -315,3 +315,102 @@ TEST(EmptyRepository, HoldsEveryTableAndViewWithoutRows)
     EXPECT_EQ(layout.value("Cols").toInt(), 1);
     EXPECT_EQ(layout.value("RowHeight").toInt(), 400);
 }
+
+// The system's own statements, word for word with values filled in, find
+// every table and column they name in the demo catalogue.
+TEST_F(DemoCatalogue, SystemStatementsFindTheirTablesAndColumns)
+{
+    const struct {
+        QString sql;
+        int rows; // -1: any number
+    } statements[] = {
+        {"Select * from tblKelvoSystemParameters Where ID=123 and Value=1", 0},
+        {"Select * from tblUser Where ID = 1", 1},
+        {"Select * from tblEmployee Where ID = 1", 1},
+        {"Select * from tblPosition Where ID = 1", 1},
+        {"Select tblKelvoTable.Name as TableName,tblKelvoTable.Description as TableDesc,isnull(tblKelvoColumn.Name,'') "
+         "as ColumnName,isnull(tblKelvoColumn.Description,'') as ColumnDesc,isnull(tblKelvoColumn.Type,'') as ColumnType,"
+         "isnull(MajorView,'') as MajorView,isnull(MinorView,'') as MinorView  from tblKelvoTable Left Outer Join "
+         "tblKelvoColumn On tblKelvoTable.Name=tblKelvoColumn.TableName Where tblKelvoTable.Name=tblKelvoColumn.TableName "
+         "and TableName='tblEmployee'",
+         15},
+        {"SELECT ID,isnull(Name,'') as Description, isnull(Name,'') as Name FROM tblKelvoSystem Where  ID in (ID, 20,25,24,1 ) "
+         "and len(Name)>0 Order By ID",
+         6},
+        {"SELECT * FROM tblKelvoTable WHERE (Visible=1 or Visible is null) and SystemID=2", 4},
+        {"Select * from tblKelvoRelatedTables Where (ReferenceTable='tblCustomer' and DependentTable='tblInvoice') or "
+         "(ReferenceTable='tblInvoice' and DependentTable='tblCustomer')",
+         1},
+        {"Select Distinct top 32000 CustomerID as ColVal, (Select Top 1 tblAlias.Name from tblCustomer tblAlias Where "
+         "tblAlias.ID=tblInvoice.CustomerID) as ColDesc  From tblInvoice Where CustomerID Is Not NULL Order By CustomerID desc",
+         -1},
+        {"SELECT tblKelvoReport.ID AS ID, tblKelvoReport.SystemID, ISNULL(tblKelvoReport.Notes, '') AS ReportDesc, "
+         "ISNULL(tblKelvoReport.Title, '') AS ReportTitle, ISNULL(tblKelvoReport.Alias, '') AS ReportAlias, "
+         "ISNULL(tblKelvoSystem.Name, '') AS SystemName,  tblKelvoReport.FormTypeID AS FormTypeID, "
+         "tblKelvoReport.FarsiCreateDate AS FarsiCreateDate, tblUser.FullName AS CreateName FROM tblKelvoReport LEFT "
+         "OUTER JOIN tblKelvoSystem ON tblKelvoReport.SystemID = tblKelvoSystem.ID INNER JOIN tblUser ON tblUser.ID = "
+         "tblKelvoReport.CreatorID WHERE (tblKelvoReport.ID >= - 1) and tblKelvoReport.Alias not like '" +
+             fa("فهرست موقت") +
+             "' and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType)) and "
+             "tblKelvoReport.IsGeneral= 0",
+         5},
+        {"Select isnull(BasePath,'') as BasePath from tblKelvoBasePath", 1},
+        {"Select Isnull(FullName,'') as Alias From tblUser Where ID=1", 1},
+        {"Select Min(FormTypeID) as FormTypeID From tblKelvoFormTables Where IsPrimary=1 and TableName like "
+         "'tblKelvoReport' and FormTypeID in (Select ID from tblKelvoFormType Where FileName like "
+         "'comFormGenerator.comFormExe.ocx')",
+         1},
+        {"Select distinct name from systypes", -1},
+        {"Select tblKelvoReportParameter.*, tblKelvoControlType.name as componentName from tblKelvoReportParameter Join "
+         "tblKelvoControlType On tblKelvoControlType.ID = ControlTypeID Where tblKelvoReportParameter.ParameterID =1 AND "
+         "ReportID= 4",
+         1},
+        {"Select Isnull((Select Max(ParameterID) From tblKelvoReportParameter Where ReportID = 4),0)+1 as newParameterID", 1},
+        {"SELECT isnull(Cols,1) as Cols,  4000 as Width, isnull(ReportRowHeight,400) as RowHeight FROM tblKelvoReport "
+         "WHERE ID = 4",
+         1},
+        {"Select * from tblKelvoReportDiagramCols Where ReportID = 3", 1},
+        {"select * from vwStoredProcedures where name='spDemoSettleInvoice'", 1},
+        {"Select syscolumns.name, systypes.name as type, syscolumns.length, syscolumns.isOutParam from sysobjects inner "
+         "join syscolumns on syscolumns.id = sysobjects.id inner join systypes on syscolumns.xtype = systypes.xtype where "
+         "sysobjects.name like 'spKelvoGetMajorMinorViews' Order by ColOrder",
+         3},
+        {"Select * from tblKelvoReportDistributionDetail Where ReportID = 1 and Value like 'x'", 0},
+        {"select * from tblKelvoReportButtonsDetail where ButtonID= 1 order by seq ", 1},
+        {"select * from tblKelvoSamePermLevelPos where RelatedPositionID=13 and FormTypeID=2302 and IsActive=1 ", 1},
+        {"select * from  tblKelvoAllowablePositions where FormID=1  and FormTypeID=2302 and SecurePositionID=1", 1},
+        {"Select * from tblKelvoReportExpression where ReportID = 1 Order by ColumnNumber", 0},
+        {"SELECT * from tblKelvoReportColor Where ReportID = 1", 0},
+        {"Select * from tblKelvoRelatedReports Where CallerReportID=1", 0},
+        {"select * from tblKelvoReportTranspose  Where ReportID = 1 AND ColumnNumber =0", 0},
+        {"Select CaptionID from tblKelvoColumn Where TableName like 'tblEmployee' and Name like 'FirstName'", 1},
+    };
+    for (const auto& s : statements) {
+        Recordset rs;
+        ASSERT_NO_THROW(rs = c.openRecordset(s.sql)) << s.sql.toStdString();
+        if (s.rows >= 0)
+            EXPECT_EQ(rs.recordCount(), s.rows) << s.sql.toStdString();
+    }
+
+    // The copy and rewrite statements of a save.
+    c.execute("Insert into tblKelvoReport (Title, CreatorID, CreateDate, FarsiCreateDate) values ( 'copy', 1,'2024-06-01', "
+              "'1403/03/12')");
+    const QStringList writes = {
+        "Insert Into tblKelvoReportLayout(ReportID,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum) (Select "
+        "7,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum From tblKelvoReportLayout Where ReportID=4)",
+        "Insert Into tblKelvoReportParameter(ReportID, ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,"
+        "RowSpan,Sequence,Description) (Select 7,ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,RowSpan,"
+        "Sequence,Description From tblKelvoReportParameter Where ReportID=4)",
+        "Update tblKelvoReport set SQLQuery=(Select SQLQuery From tblKelvoReport Where ID=6 ) ,FarsiSQLQuery=(Select "
+        "FarsiSQLQuery From tblKelvoReport Where ID=6 ), Reserved=(Select Reserved From tblKelvoReport Where ID=6 ) Where ID=7",
+        "insert tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, JustShowPositiveValue, "
+        "FirstRowExpression) (Select 7, isnull(Max(ColumnNumber)+1, 0), 'a', 'b', NULL, 'c'  FROM tblKelvoReportExpression "
+        "Where ReportID=7)",
+        "update tblKelvoReport Set GridRowHeight=280 where ID=7",
+        "Delete tblKelvoRelatedReports Where CalledReportID = 7",
+    };
+    for (const QString& sql : writes)
+        EXPECT_NO_THROW(c.execute(sql)) << sql.toStdString();
+    EXPECT_EQ(storedQuery(c, 7), storedQuery(c, 6));
+    EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReportLayout Where ReportID = 7"), 6);
+}
