@@ -16,16 +16,10 @@ namespace kelvo::schema {
 
 namespace {
 
-void removeJournals(const QString& path)
-{
-    for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
-        QFile::remove(path + suffix);
-}
-
 void removeCatalogueFiles(const QString& path)
 {
-    QFile::remove(path);
-    removeJournals(path);
+    for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        QFile::remove(path + suffix);
 }
 
 // Runs fill on a new backend of the catalogue at path inside one
@@ -125,11 +119,19 @@ DemoSummary BuildDemoCatalogue(const QString& folder, const DemoOptions& options
             summary.rowCounts.append({QStringLiteral("tblBenchFact"), rowCount(backend, QStringLiteral("tblBenchFact"))});
     });
 
-    // The old catalogue's journal files must not outlive it: a stale WAL
-    // would be replayed into the new file.
-    removeJournals(target);
-    if (std::rename(QFile::encodeName(built).constData(), QFile::encodeName(target).constData()) != 0)
+    // The old catalogue's journal files must not outlive it (a stale WAL
+    // would be replayed into the new file); they are set aside in the work
+    // folder and put back should the move fail.
+    const QStringList journals{QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
+    QStringList setAside;
+    for (const QString& suffix : journals)
+        if (QFile::exists(target + suffix) && QFile::rename(target + suffix, work.filePath(QStringLiteral("old") + suffix)))
+            setAside << suffix;
+    if (std::rename(QFile::encodeName(built).constData(), QFile::encodeName(target).constData()) != 0) {
+        for (const QString& suffix : setAside)
+            QFile::rename(work.filePath(QStringLiteral("old") + suffix), target + suffix);
         throw db::DbError(QStringLiteral("Cannot move the demo catalogue into \"%1\".").arg(target));
+    }
     return summary;
 }
 

@@ -6,6 +6,8 @@
 #include <QCalendar>
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -266,7 +268,13 @@ TEST(DemoBuild, RebuildReplacesTheOldCatalogueWhole)
         c.execute("Insert into tblKelvoReport (Title) values ('marker')");
         EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 7);
     }
+    // A journal left behind by a process that died on the old catalogue.
+    QFile stale(dir.filePath("KelvoDemo.sqlite-wal"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray(4096, 'x'));
+    stale.close();
     kelvo::schema::BuildDemoCatalogue(dir.path());
+    EXPECT_FALSE(QFileInfo(dir.filePath("KelvoDemo.sqlite-wal")).size() == 4096);
     Connection c(summary.connectionString);
     EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 6);
 
@@ -276,6 +284,24 @@ TEST(DemoBuild, RebuildReplacesTheOldCatalogueWhole)
     EXPECT_EQ(entries.filter(".kelvo-build").size(), 0) << entries.join(", ").toStdString();
     Connection master(kelvo::schema::EmbeddedConnectionString(dir.path(), "Master"));
     EXPECT_EQ(scalar(master, "Select count(*) from SysDatabases Where Name='KelvoDemo'"), 1);
+}
+
+TEST(DemoBuild, FailedBuildLeavesNothingBehind)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A folder where the catalogue file should go: the finished build cannot
+    // be moved into place.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("KelvoDemo.sqlite"));
+    QFile journal(dir.filePath("KelvoDemo.sqlite-wal"));
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    journal.write("old journal");
+    journal.close();
+    EXPECT_THROW(kelvo::schema::BuildDemoCatalogue(dir.path()), kelvo::db::DbError);
+    // The old catalogue's journal is back in place, and no work file is left.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"KelvoDemo.sqlite", "KelvoDemo.sqlite-wal"}));
+    EXPECT_TRUE(QFileInfo(dir.filePath("KelvoDemo.sqlite")).isDir());
 }
 
 TEST(EmptyRepository, HoldsEveryTableAndViewWithoutRows)
