@@ -1,0 +1,50 @@
+#include "controls/PersianDate.h"
+
+#include <QCalendar>
+#include <QRegularExpression>
+
+namespace kelvo::controls {
+
+namespace {
+
+QCalendar Jalali()
+{
+    return QCalendar(QCalendar::System::Jalali);
+}
+
+} // namespace
+
+QString JalaliText(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    const QCalendar::YearMonthDay parts = Jalali().partsFromDate(date);
+    return QStringLiteral("%1/%2/%3")
+        .arg(parts.year, 4, 10, QLatin1Char('0'))
+        .arg(parts.month, 2, 10, QLatin1Char('0'))
+        .arg(parts.day, 2, 10, QLatin1Char('0'));
+}
+
+QDate ParseJalaliText(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
+    const QRegularExpressionMatch match = form.match(AsciiDigits(text.trimmed()));
+    if (!match.hasMatch())
+        return {};
+    return Jalali().dateFromParts(match.captured(1).toInt(), match.captured(2).toInt(),
+                                  match.captured(3).toInt());
+}
+
+QString AsciiDigits(QString text)
+{
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x06F0 && u <= 0x06F9)
+            c = QChar(u'0' + (u - 0x06F0));
+        else if (u >= 0x0660 && u <= 0x0669)
+            c = QChar(u'0' + (u - 0x0660));
+    }
+    return text;
+}
+
+} // namespace kelvo::controls

@@ -1,0 +1,231 @@
+#include "controls/ui/KelvoSelector.h"
+
+#include "platform/db/Connection.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QStringListModel>
+#include <QToolButton>
+
+namespace kelvo::controls {
+
+namespace {
+
+QString DisplayName(const SelectorRow& row)
+{
+    return row.name.isEmpty() ? row.code : row.name;
+}
+
+} // namespace
+
+KelvoSelector::KelvoSelector(QWidget* parent) : QWidget(parent)
+{
+    setLayoutDirection(Qt::RightToLeft);
+    txtCode = new QLineEdit(this);
+    txtCode->setObjectName(QStringLiteral("txtCode"));
+    txtCode->setMaximumWidth(120);
+    txtCode->setLayoutDirection(Qt::LeftToRight); // codes are English names and numbers
+
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    cmdList = new QToolButton(this);
+    cmdList->setObjectName(QStringLiteral("cmdList"));
+    cmdList->setArrowType(Qt::DownArrow);
+    cmdList->setFocusPolicy(Qt::NoFocus);
+
+    // Names are searched by any part of them.
+    m_nameModel = new QStringListModel(this);
+    m_names = new QCompleter(m_nameModel, this);
+    m_names->setCompletionMode(QCompleter::PopupCompletion);
+    m_names->setFilterMode(Qt::MatchContains);
+    m_names->setCaseSensitivity(Qt::CaseInsensitive);
+    m_names->setMaxVisibleItems(15);
+    txtName->setCompleter(m_names);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(txtCode);
+    layout->addWidget(txtName, 1);
+    layout->addWidget(cmdList);
+    setFocusProxy(txtCode);
+
+    connect(txtCode, &QLineEdit::textEdited, this, &KelvoSelector::codeEdited);
+    connect(txtCode, &QLineEdit::editingFinished, this, &KelvoSelector::codeFinished);
+    connect(m_names, qOverload<const QString&>(&QCompleter::activated), this, &KelvoSelector::nameChosen);
+    connect(txtName, &QLineEdit::editingFinished, this, &KelvoSelector::nameFinished);
+    connect(cmdList, &QToolButton::clicked, this, &KelvoSelector::showList);
+}
+
+KelvoSelector::~KelvoSelector() = default;
+
+void KelvoSelector::setConnection(const QString& connectionString)
+{
+    if (connectionString != m_connectionString)
+        m_connection.reset();
+    m_connectionString = connectionString;
+}
+
+void KelvoSelector::setTitle(const QString& title)
+{
+    m_title = title;
+    txtName->setPlaceholderText(title);
+    setToolTip(title);
+}
+
+void KelvoSelector::setRightToLeft(bool rightToLeft)
+{
+    setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void KelvoSelector::Refresh()
+{
+    load({});
+}
+
+void KelvoSelector::RefreshFiltered()
+{
+    load(m_majorFilter);
+}
+
+db::Connection& KelvoSelector::connection()
+{
+    if (!m_connection)
+        m_connection = std::make_unique<db::Connection>(m_connectionString);
+    return *m_connection;
+}
+
+void KelvoSelector::load(const QString& filter)
+{
+    QList<SelectorRow> rows;
+    try {
+        if (!m_majorView.trimmed().isEmpty())
+            rows = LoadSelectorRows(connection(), m_majorView, filter);
+    } catch (...) {
+        fillList({});
+        throw;
+    }
+    fillList(rows);
+}
+
+// Puts rows into the list and clears the choice (raising Change when one
+// was made).
+void KelvoSelector::fillList(const QList<SelectorRow>& rows)
+{
+    m_rows = rows;
+    QStringList names;
+    for (const SelectorRow& row : m_rows)
+        names.append(DisplayName(row));
+    m_nameModel->setStringList(names);
+    choose(-1, Source::Program);
+}
+
+QString KelvoSelector::Code() const
+{
+    return IsEmpty() ? QString() : m_rows[m_current].code;
+}
+
+int KelvoSelector::ID() const
+{
+    return IsEmpty() ? -1 : m_rows[m_current].id;
+}
+
+void KelvoSelector::setID(int id)
+{
+    choose(FindRowById(m_rows, id), Source::Program);
+}
+
+QString KelvoSelector::Value() const
+{
+    if (IsEmpty() || m_rows[m_current].value.isNull())
+        return {};
+    return m_rows[m_current].value.toString();
+}
+
+void KelvoSelector::choose(int row, Source source)
+{
+    const bool changed = row != m_current;
+    m_current = row;
+    showChoice(source);
+    if (changed)
+        Q_EMIT Change();
+}
+
+// Shows the chosen row in the boxes, except in the code box while the user
+// types in it.
+void KelvoSelector::showChoice(Source source)
+{
+    QScopedValueRollback guard(m_updating, true);
+    if (source != Source::CodeBox)
+        txtCode->setText(Code());
+    txtName->setText(IsEmpty() ? QString() : DisplayName(m_rows[m_current]));
+}
+
+void KelvoSelector::codeEdited(const QString& text)
+{
+    if (m_updating)
+        return;
+    const QString code = text.trimmed();
+    choose(code.isEmpty() ? -1 : FindRowByCode(m_rows, code), Source::CodeBox);
+}
+
+void KelvoSelector::codeFinished()
+{
+    if (m_updating)
+        return;
+    const QString code = txtCode->text().trimmed();
+    if (IsEmpty() && !code.isEmpty()) {
+        const QList<int> candidates = RowsWithCodePrefix(m_rows, code);
+        if (candidates.size() == 1) {
+            choose(candidates.first(), Source::Program);
+            return;
+        }
+    }
+    showChoice(Source::Program);
+}
+
+void KelvoSelector::nameChosen(const QString& name)
+{
+    if (m_updating)
+        return;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (DisplayName(m_rows[i]) == name) {
+            choose(i, Source::Program);
+            return;
+        }
+    }
+}
+
+void KelvoSelector::nameFinished()
+{
+    // While the list of names is open the choice is made there; changing the
+    // text now would change the list under the user's selection.
+    if (m_updating || m_names->popup()->isVisible())
+        return;
+    const QString typed = txtName->text().trimmed();
+    if (typed.isEmpty()) {
+        choose(-1, Source::Program);
+        return;
+    }
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (DisplayName(m_rows[i]).compare(typed, Qt::CaseInsensitive) == 0) {
+            choose(i, Source::Program);
+            return;
+        }
+    }
+    showChoice(Source::Program); // a partial name goes back to the chosen row's name
+}
+
+void KelvoSelector::showList()
+{
+    if (!isEnabled())
+        return;
+    txtName->setFocus();
+    m_names->setCompletionPrefix(QString());
+    m_names->complete();
+}
+
+} // namespace kelvo::controls

@@ -1,0 +1,258 @@
+// The selector over a view of a real embedded catalogue.
+#include "controls/SelectorRows.h"
+#include "controls/ui/KelvoSelector.h"
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/sqlite/SqliteBackend.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QToolButton>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kelvo::controls;
+using kelvo::db::Connection;
+
+namespace {
+
+void TypeInto(QWidget* box, const QString& text)
+{
+    box->setFocus();
+    for (QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &key);
+    }
+    QApplication::processEvents();
+}
+
+void Press(QWidget* target, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Return ? "\r" : "");
+    QApplication::sendEvent(target, &press);
+    QApplication::processEvents();
+}
+
+// A catalogue with a view that follows the selector contract:
+// ID, Code, Name, Value.
+struct SelectorOverView : ::testing::Test {
+    QTemporaryDir dir;
+    QString connectionString;
+    QWidget window;
+    KelvoSelector* selector = nullptr;
+    QLineEdit* txtCode = nullptr;
+    QLineEdit* txtName = nullptr;
+    int changes = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        kelvo::db::CreateCatalogue(dir.path(), "Acc");
+        connectionString = "Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc";
+        Connection c(connectionString);
+        c.execute("CREATE TABLE tblProc (ID INTEGER PRIMARY KEY, ProcName TEXT, Caption TEXT, Params NUMERIC)");
+        const QList<QVariantList> rows{
+            {1, "tblAccount", QStringLiteral("حساب ها"), 3},
+            {2, "tblAccountType", QStringLiteral("نوع حساب"), 0},
+            {3, "spKelvoRun", QStringLiteral("اجراي گزارش"), 2},
+            {4, "sp_cftHidden", QStringLiteral("روال پنهان"), 1},
+            {5, "tblUser", QStringLiteral("کاربران"), QVariant()},
+            {6, "tblO'Brien", QStringLiteral("نام با 'آپستروف'"), 7}};
+        for (const QVariantList& row : rows)
+            c.execute("INSERT INTO tblProc VALUES (?, ?, ?, ?)", row);
+        c.execute("CREATE VIEW vwProcMajor AS SELECT ID, ProcName AS Code, Caption AS Name, Params AS Value FROM tblProc");
+
+        selector = new KelvoSelector(&window);
+        txtCode = selector->findChild<QLineEdit*>("txtCode");
+        txtName = selector->findChild<QLineEdit*>("txtName");
+        ASSERT_NE(txtCode, nullptr);
+        ASSERT_NE(txtName, nullptr);
+        QObject::connect(selector, &KelvoSelector::Change, [this] { ++changes; });
+        selector->setConnection(connectionString);
+        selector->setMajorView("vwProcMajor");
+        selector->setMinorView("vwProcMinor");
+        selector->setTitle(QStringLiteral("روالها"));
+        selector->setRightToLeft(true);
+        window.show();
+        QApplication::processEvents();
+    }
+
+    QList<int> ListedIds() const
+    {
+        QList<int> ids;
+        for (const SelectorRow& row : selector->rows())
+            ids.append(row.id);
+        return ids;
+    }
+};
+
+} // namespace
+
+TEST_F(SelectorOverView, RefreshListsEveryRowWithNothingChosen)
+{
+    selector->Refresh();
+    EXPECT_EQ(ListedIds().size(), 6);
+    EXPECT_EQ(txtName->completer()->model()->rowCount(), 6);
+    EXPECT_TRUE(selector->IsEmpty());
+    EXPECT_EQ(selector->ID(), -1);
+    EXPECT_EQ(selector->Code(), QString());
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(selector->layoutDirection(), Qt::RightToLeft);
+}
+
+TEST_F(SelectorOverView, RefreshFilteredAppliesTheMajorFilter)
+{
+    selector->setMajorFilter(" left(Code,6)<>'sp_cft' ");
+    selector->RefreshFiltered();
+    EXPECT_FALSE(ListedIds().contains(4));
+    EXPECT_EQ(ListedIds().size(), 5);
+
+    selector->Refresh(); // the plain refresh lists the whole view
+    EXPECT_TRUE(ListedIds().contains(4));
+}
+
+TEST_F(SelectorOverView, SettingIdChoosesTheRowAndRaisesChangeOnce)
+{
+    selector->Refresh();
+    selector->setID(3);
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(selector->IsEmpty());
+    EXPECT_EQ(selector->ID(), 3);
+    EXPECT_EQ(selector->Code(), QStringLiteral("spKelvoRun"));
+    EXPECT_EQ(selector->Value().toDouble(), 2.0);
+    EXPECT_EQ(txtCode->text(), QStringLiteral("spKelvoRun"));
+    EXPECT_EQ(txtName->text(), QStringLiteral("اجراي گزارش"));
+
+    selector->setID(3); // the same row: no change
+    EXPECT_EQ(changes, 1);
+
+    selector->setID(6);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(selector->Code(), QStringLiteral("tblO'Brien"));
+
+    selector->setID(99); // not listed: nothing chosen
+    EXPECT_EQ(changes, 3);
+    EXPECT_TRUE(selector->IsEmpty());
+    EXPECT_EQ(txtCode->text(), QString());
+    EXPECT_EQ(txtName->text(), QString());
+}
+
+TEST_F(SelectorOverView, ARowWithoutValueGivesEmptyValueText)
+{
+    selector->Refresh();
+    selector->setID(5);
+    EXPECT_EQ(selector->Value(), QString());
+}
+
+TEST_F(SelectorOverView, RefreshResetsAChoice)
+{
+    selector->Refresh();
+    selector->setID(1);
+    changes = 0;
+    selector->Refresh();
+    EXPECT_TRUE(selector->IsEmpty());
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SelectorOverView, TypingACodeChoosesItsRow)
+{
+    selector->Refresh();
+    TypeInto(txtCode, "TBLACCOUNT"); // codes match without regard to case
+    EXPECT_EQ(selector->ID(), 1);
+    EXPECT_EQ(txtName->text(), QStringLiteral("حساب ها"));
+    EXPECT_EQ(changes, 1);
+
+    TypeInto(txtCode, "type"); // "TBLACCOUNTt" matches no code, "TBLACCOUNTtype" one
+    EXPECT_EQ(selector->ID(), 2);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(txtCode->text(), QStringLiteral("TBLACCOUNTtype")); // the box keeps what was typed
+}
+
+TEST_F(SelectorOverView, LeavingAPartialCodeTakesTheOnlyMatch)
+{
+    selector->Refresh();
+    TypeInto(txtCode, "spk");
+    EXPECT_TRUE(selector->IsEmpty());
+    Press(txtCode, Qt::Key_Return);
+    EXPECT_EQ(selector->ID(), 3);
+    EXPECT_EQ(txtCode->text(), QStringLiteral("spKelvoRun"));
+    EXPECT_EQ(changes, 1);
+
+    txtCode->clear();
+    TypeInto(txtCode, "tbl"); // three codes start so: nothing chosen
+    Press(txtCode, Qt::Key_Return);
+    EXPECT_TRUE(selector->IsEmpty());
+    EXPECT_EQ(txtCode->text(), QString());
+}
+
+TEST_F(SelectorOverView, TypingPartOfANameOffersTheRowsContainingIt)
+{
+    selector->Refresh();
+    TypeInto(txtName, QStringLiteral("حساب"));
+    QCompleter* completer = txtName->completer();
+    EXPECT_EQ(completer->completionCount(), 2);
+
+    // Pick "نوع حساب" from the offered names with the arrow keys and Enter.
+    QAbstractItemView* popup = completer->popup();
+    ASSERT_TRUE(popup->isVisible());
+    for (int i = 0; i < 3 && popup->currentIndex().data().toString() != QStringLiteral("نوع حساب"); ++i)
+        Press(popup, Qt::Key_Down);
+    ASSERT_EQ(popup->currentIndex().data().toString(), QStringLiteral("نوع حساب"));
+    Press(popup, Qt::Key_Return);
+
+    EXPECT_EQ(selector->ID(), 2);
+    EXPECT_EQ(txtCode->text(), QStringLiteral("tblAccountType"));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SelectorOverView, TheListButtonOffersEveryNameAndAWholeNameChoosesItsRow)
+{
+    selector->Refresh();
+    selector->findChild<QToolButton*>("cmdList")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(txtName->completer()->popup()->isVisible());
+    EXPECT_EQ(txtName->completer()->completionCount(), 6);
+    txtName->completer()->popup()->hide();
+
+    txtName->clear();
+    TypeInto(txtName, QStringLiteral("کاربران"));
+    txtName->completer()->popup()->hide();
+    Press(txtName, Qt::Key_Return);
+    EXPECT_EQ(selector->ID(), 5);
+    EXPECT_EQ(txtCode->text(), QStringLiteral("tblUser"));
+
+    txtName->clear(); // emptying the name box empties the choice
+    Press(txtName, Qt::Key_Return);
+    EXPECT_TRUE(selector->IsEmpty());
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(SelectorOverView, AMissingViewFailsTheRefreshAndEmptiesTheList)
+{
+    selector->Refresh();
+    selector->setID(1);
+    selector->setMajorView("vwMissing");
+    EXPECT_THROW(selector->Refresh(), kelvo::db::DbError);
+    EXPECT_TRUE(selector->rows().isEmpty());
+    EXPECT_TRUE(selector->IsEmpty());
+}
+
+TEST_F(SelectorOverView, ActiveEnablesTheBoxes)
+{
+    selector->setActive(false);
+    EXPECT_FALSE(txtCode->isEnabled());
+    EXPECT_FALSE(txtName->isEnabled());
+    selector->setActive(true);
+    EXPECT_TRUE(selector->Active());
+}
+
+TEST(SelectorRows, StatementPlacesTheFilterAsAWhereCondition)
+{
+    EXPECT_EQ(SelectorStatement("vwStoredProcedureMajor", " left(name,6)<>'sp_cft' "),
+              QStringLiteral("Select * From vwStoredProcedureMajor Where  left(name,6)<>'sp_cft'  Order By Name"));
+    EXPECT_EQ(SelectorStatement("vwKelvoSystemMajor", "  "),
+              QStringLiteral("Select * From vwKelvoSystemMajor Order By Name"));
+}
