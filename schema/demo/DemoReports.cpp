@@ -10,6 +10,8 @@
 
 #include <QDate>
 
+#include "platform/db/sqlite/SqliteBackend.h"
+
 namespace kelvo::schema::demo {
 
 namespace {
@@ -214,13 +216,20 @@ void WriteReports(RowWriter& w)
     Report join{"فاکتورهای فروش", "Invoices", "فاکتورها با نام مشتری", 2, 2, 0, {}, {}, {}, {}};
     join.query.items = {col("tblInvoice.InvoiceNo", "شماره فاکتور", 1200),
                         col("tblInvoice.FarsiInvoiceDate", "تاریخ فاکتور", 1200), col("tblCustomer.Name", "مشتری", 3000),
-                        col("tblInvoice.TotalAmount", "مبلغ کل", 1800, true)};
+                        col("tblInvoice.TotalAmount", "مبلغ کل", 1800, true),
+                        col("tblInvoice.IsSettled", "تسویه شده", 900)};
     join.query.from = {QStringLiteral("tblInvoice"), QStringLiteral("tblCustomer")};
     join.query.where = QStringLiteral("tblCustomer.ID = tblInvoice.CustomerID");
     join.query.farsiWhere = farsiRef(QStringLiteral("tblCustomer.ID")) + QStringLiteral(" = ") +
                             farsiRef(QStringLiteral("tblInvoice.CustomerID"));
     join.query.orderBy = {QStringLiteral("tblInvoice.InvoiceNo")};
     const int joinId = writeReport(w, join, created.addDays(3));
+    // Unsettled invoices (grid column 5 holds 0) in red on light yellow.
+    w.db().execute(QStringLiteral("UPDATE tblKelvoReport SET ColoryReportColumn = 5, ColoringType = 1 WHERE ID = ?"),
+                   {joinId});
+    w.insert(QStringLiteral("tblKelvoReportColor"),
+             {QStringLiteral("ReportID"), QStringLiteral("Value"), QStringLiteral("ForeColor"), QStringLiteral("BackColor")},
+             {joinId, QStringLiteral("0"), 0x0000FF, 0xC0FFFF});
     const QVariant button =
         w.insert(QStringLiteral("tblKelvoReportButtons"),
                  {QStringLiteral("ReportID"), QStringLiteral("Caption"), QStringLiteral("SPName")},

@@ -403,6 +403,7 @@ TEST_F(DemoCatalogue, SystemStatementsFindTheirTablesAndColumns)
          3},
         {"Select * from tblKelvoReportDistributionDetail Where ReportID = 1 and Value like 'x'", 0},
         {"select * from tblKelvoReportButtonsDetail where ButtonID= 1 order by seq ", 1},
+        {"SELECT * from tblKelvoReportColor Where ReportID = 2", 1},
         {"select * from tblKelvoSamePermLevelPos where RelatedPositionID=13 and FormTypeID=2302 and IsActive=1 ", 1},
         {"select * from  tblKelvoAllowablePositions where FormID=1  and FormTypeID=2302 and SecurePositionID=1", 1},
         {"Select * from tblKelvoReportExpression where ReportID = 1 Order by ColumnNumber", 0},
