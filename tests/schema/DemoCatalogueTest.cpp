@@ -415,8 +415,9 @@ TEST_F(DemoCatalogue, SystemStatementsFindTheirTablesAndColumns)
     for (const auto& s : statements) {
         Recordset rs;
         ASSERT_NO_THROW(rs = c.openRecordset(s.sql)) << s.sql.toStdString();
-        if (s.rows >= 0)
+        if (s.rows >= 0) {
             EXPECT_EQ(rs.recordCount(), s.rows) << s.sql.toStdString();
+        }
     }
 
     // The copy and rewrite statements of a save.

@@ -17,7 +17,8 @@ class TempCatalogue {
 public:
     enum class Kind { EmptyRepository, Demo };
 
-    // fixtureSql: statements separated by ";" run after the schema.
+    // fixtureSql: statements separated by ";" run after the schema (a
+    // trigger, whose body holds ";", goes through connection().execute()).
     explicit TempCatalogue(Kind kind = Kind::EmptyRepository, const QString& fixtureSql = {},
                            const QString& catalogue = QStringLiteral("Acc"));
     static TempCatalogue demo() { return TempCatalogue(Kind::Demo); }
