@@ -60,7 +60,8 @@ CREATE VIEW vwStoredProcedures AS
     WHERE o.xtype = 'P';
 
 -- Selector views over the procedures (contract in repository.sql): Code and
--- Name are the procedure name, Value its number of parameters.
+-- Name are the procedure name, Value its number of parameters. The host's
+-- internal procedures (prefix sp_cft, in any case) are not offered.
 CREATE VIEW vwStoredProcedureMajor AS
     SELECT o.id AS ID, o.name AS Code, o.name AS Name,
            (SELECT count(*) FROM syscolumns c WHERE c.id = o.id) AS Value
@@ -71,4 +72,4 @@ CREATE VIEW vwStoredProcedureMinor AS
     SELECT o.id AS ID, o.name AS Code, o.name AS Name,
            (SELECT count(*) FROM syscolumns c WHERE c.id = o.id) AS Value
     FROM sysobjects o
-    WHERE o.xtype = 'P';
+    WHERE o.xtype = 'P' AND substr(o.name, 1, 6) <> 'sp_cft' COLLATE NOCASE;

@@ -654,7 +654,7 @@ CREATE VIEW vwStoredProcedureMinor AS
     SELECT o.id AS ID, o.name AS Code, o.name AS Name,
            (SELECT count(*) FROM syscolumns c WHERE c.id = o.id) AS Value
     FROM sysobjects o
-    WHERE o.xtype = 'P'
+    WHERE o.xtype = 'P' AND LEFT(o.name, 6) <> 'sp_cft'
 GO
 
 -- ----------------------------------------------------------------- procedures

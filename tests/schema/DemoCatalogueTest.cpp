@@ -222,6 +222,13 @@ TEST_F(DemoCatalogue, StoredProcedureSelectorsHideInternalProcedures)
         EXPECT_FALSE(offered.contains("sp_cftRebuildStatistics")) << view;
         EXPECT_TRUE(offered.contains("spDemoSettleInvoice")) << view;
     }
+    // The Minor view leaves internal procedures out whatever their case.
+    c.execute("CREATE PROCEDURE SP_CFTAudit AS SELECT 1");
+    EXPECT_TRUE(column(c, "Select Code from vwStoredProcedureMajor").contains("SP_CFTAudit"));
+    const QStringList minor = column(c, "Select Code from vwStoredProcedureMinor");
+    EXPECT_FALSE(minor.contains("SP_CFTAudit"));
+    EXPECT_FALSE(minor.contains("sp_cftRebuildStatistics"));
+    EXPECT_TRUE(minor.contains("spKelvoHasPermission"));
     EXPECT_EQ(scalar(c, "Select Value from vwStoredProcedureMajor Where Code = 'spKelvoFormSecurePosAddNew'"), 11);
     EXPECT_EQ(scalar(c, "Select Value from vwStoredProcedureMajor Where Code = 'spDemoSettleInvoice'"), 1);
 }
