@@ -6,6 +6,8 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QLocale>
+#include <QTextCharFormat>
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 
@@ -78,7 +80,16 @@ void KelvoDate::showCalendar()
         m_calendar->setWindowFlags(Qt::Popup);
         m_calendar->setCalendar(QCalendar(QCalendar::System::Jalali));
         m_calendar->setLayoutDirection(Qt::RightToLeft);
+        m_calendar->setLocale(QLocale(QLocale::Persian, QLocale::Iran));
         m_calendar->setFirstDayOfWeek(Qt::Saturday);
+        m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        // The weekend is Friday.
+        QTextCharFormat workday = m_calendar->weekdayTextFormat(Qt::Monday);
+        m_calendar->setWeekdayTextFormat(Qt::Saturday, workday);
+        m_calendar->setWeekdayTextFormat(Qt::Sunday, workday);
+        QTextCharFormat weekend = workday;
+        weekend.setForeground(Qt::red);
+        m_calendar->setWeekdayTextFormat(Qt::Friday, weekend);
         m_calendar->setGridVisible(true);
         connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) {
             setValue(date);

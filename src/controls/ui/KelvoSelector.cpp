@@ -44,6 +44,7 @@ KelvoSelector::KelvoSelector(QWidget* parent) : QWidget(parent)
     m_names->setCaseSensitivity(Qt::CaseInsensitive);
     m_names->setMaxVisibleItems(15);
     txtName->setCompleter(m_names);
+    m_names->popup()->setLayoutDirection(Qt::RightToLeft);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
