@@ -12,15 +12,27 @@ namespace kelvo::front {
 // How a window opens a modal child window. A window never calls exec() on a
 // child itself; it builds the child and hands it to the WindowRunner it was
 // given, so a test can run the real child window with a script instead of a
-// blocking event loop:
+// blocking event loop. Windows take the prompter and the runner as
+// constructor arguments and pass them on to the children they open:
 //
 //     FormGrouping dialog(session, prompter, windows, this);
 //     if (windows.runModal(dialog) == QDialog::Accepted) ...
 //
-// In the program the runner is a ModalLoopRunner; in a test it is a
-// ScriptedWindowRunner whose scripts set the child's controls and press its
-// buttons (see below). The same runner serves the modal/modeless choice of
-// the ModalWindows flag through ShowWindow().
+// In the program the runner is a ModalLoopRunner and the prompter a
+// DialogPrompter over the same runner; in a test they are a
+// ScriptedWindowRunner, whose scripts set the child's controls and press its
+// buttons, and a ScriptedPrompter:
+//
+//     ScriptedWindowRunner windows;
+//     windows.expect([](QWidget& w) {
+//         w.findChild<QPushButton*>("cmdOK")->click();
+//     });
+//     FormReportQuery editor(session, prompter, windows);
+//     editor.findChild<QPushButton*>("cmdEGroupBy")->click();
+//     EXPECT_EQ(windows.opened(), QStringList{"FormGrouping"});
+//
+// The same runner serves the modal/modeless choice of the ModalWindows flag
+// through ShowWindow().
 class WindowRunner {
 public:
     virtual ~WindowRunner() = default;
