@@ -4,6 +4,7 @@
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/sqlite/SqliteBackend.h"
+#include "support/TempCatalogue.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kelvo::controls;
 using kelvo::db::Connection;
@@ -53,7 +56,8 @@ struct SelectorOverView : ::testing::Test {
         kelvo::db::CreateCatalogue(dir.path(), "Acc");
         connectionString = "Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc";
         Connection c(connectionString);
-        c.execute("CREATE TABLE tblProc (ID INTEGER PRIMARY KEY, ProcName TEXT, Caption TEXT, Params NUMERIC)");
+        c.execute("CREATE TABLE tblProc (ID INTEGER PRIMARY KEY, ProcName TEXT, Caption TEXT, Params NUMERIC, "
+                  "Hidden INTEGER DEFAULT 0)");
         const QList<QVariantList> rows{
             {1, "tblAccount", QStringLiteral("حساب ها"), 3},
             {2, "tblAccountType", QStringLiteral("نوع حساب"), 0},
@@ -62,8 +66,12 @@ struct SelectorOverView : ::testing::Test {
             {5, "tblUser", QStringLiteral("کاربران"), QVariant()},
             {6, "tblO'Brien", QStringLiteral("نام با 'آپستروف'"), 7}};
         for (const QVariantList& row : rows)
-            c.execute("INSERT INTO tblProc VALUES (?, ?, ?, ?)", row);
+            c.execute("INSERT INTO tblProc (ID, ProcName, Caption, Params) VALUES (?, ?, ?, ?)", row);
+        c.execute("INSERT INTO tblProc VALUES (7, 'tblHidden', ?, 0, 1)", {QStringLiteral("جدول پنهان")});
+        // The Major view resolves every row; the Minor view offers the visible ones.
         c.execute("CREATE VIEW vwProcMajor AS SELECT ID, ProcName AS Code, Caption AS Name, Params AS Value FROM tblProc");
+        c.execute("CREATE VIEW vwProcMinor AS SELECT ID, ProcName AS Code, Caption AS Name, Params AS Value "
+                  "FROM tblProc WHERE Hidden = 0");
 
         selector = new KelvoSelector(&window);
         txtCode = selector->findChild<QLineEdit*>("txtCode");
@@ -91,10 +99,11 @@ struct SelectorOverView : ::testing::Test {
 
 } // namespace
 
-TEST_F(SelectorOverView, RefreshListsEveryRowWithNothingChosen)
+TEST_F(SelectorOverView, RefreshOffersTheMinorRowsWithNothingChosen)
 {
     selector->Refresh();
-    EXPECT_EQ(ListedIds().size(), 6);
+    EXPECT_EQ(ListedIds(), (QList<int>{3, 1, 4, 6, 2, 5})); // by name (as the store orders text)
+    EXPECT_EQ(selector->majorRows().size(), 7);
     EXPECT_EQ(txtName->completer()->model()->rowCount(), 6);
     EXPECT_TRUE(selector->IsEmpty());
     EXPECT_EQ(selector->ID(), -1);
@@ -103,15 +112,40 @@ TEST_F(SelectorOverView, RefreshListsEveryRowWithNothingChosen)
     EXPECT_EQ(selector->layoutDirection(), Qt::RightToLeft);
 }
 
-TEST_F(SelectorOverView, RefreshFilteredAppliesTheMajorFilter)
+TEST_F(SelectorOverView, RefreshFilteredAppliesTheFilters)
 {
     selector->setMajorFilter(" left(Code,6)<>'sp_cft' ");
+    selector->setMinorFilter(" left(Code,6)<>'sp_cft' ");
     selector->RefreshFiltered();
     EXPECT_FALSE(ListedIds().contains(4));
     EXPECT_EQ(ListedIds().size(), 5);
+    selector->setID(4);
+    EXPECT_TRUE(selector->IsEmpty());
 
-    selector->Refresh(); // the plain refresh lists the whole view
+    selector->Refresh(); // the plain refresh reads the whole views
     EXPECT_TRUE(ListedIds().contains(4));
+}
+
+TEST_F(SelectorOverView, IdResolvesARowThatIsNotOffered)
+{
+    selector->Refresh();
+    selector->setID(7);
+    EXPECT_EQ(selector->Code(), QStringLiteral("tblHidden"));
+    EXPECT_EQ(txtName->text(), QStringLiteral("جدول پنهان"));
+    EXPECT_EQ(changes, 1);
+
+    selector->setID(-1);
+    txtCode->clear();
+    TypeInto(txtCode, "tblHidden"); // the user chooses among the offered rows only
+    Press(txtCode, Qt::Key_Return);
+    EXPECT_TRUE(selector->IsEmpty());
+}
+
+TEST_F(SelectorOverView, WithoutAMinorViewTheMajorViewIsOffered)
+{
+    selector->setMinorView("");
+    selector->Refresh();
+    EXPECT_EQ(ListedIds().size(), 7);
 }
 
 TEST_F(SelectorOverView, SettingIdChoosesTheRowAndRaisesChangeOnce)
@@ -234,7 +268,7 @@ TEST_F(SelectorOverView, AMissingViewFailsTheRefreshAndEmptiesTheList)
 {
     selector->Refresh();
     selector->setID(1);
-    selector->setMajorView("vwMissing");
+    selector->setMinorView("vwMissing");
     EXPECT_THROW(selector->Refresh(), kelvo::db::DbError);
     EXPECT_TRUE(selector->rows().isEmpty());
     EXPECT_TRUE(selector->IsEmpty());
@@ -247,6 +281,33 @@ TEST_F(SelectorOverView, ActiveEnablesTheBoxes)
     EXPECT_FALSE(txtName->isEnabled());
     selector->setActive(true);
     EXPECT_TRUE(selector->Active());
+}
+
+TEST(SelectorOverRepositoryViews, HiddenSubsystemIsResolvedButNotOffered)
+{
+    kelvo::test::TempCatalogue catalogue;
+    auto& c = catalogue.connection();
+    c.execute("insert tblKelvoSystem (ID, Name, NotVisible) values (1, N'حسابداري', 0)");
+    c.execute("insert tblKelvoSystem (ID, Name, NotVisible) values (2, N'انبار', NULL)");
+    c.execute("insert tblKelvoSystem (ID, Name, NotVisible) values (3, N'سيستم پنهان', 1)");
+    c.execute("insert tblKelvoSystem (ID, Name, NotVisible) values (4, N'', 0)");
+
+    KelvoSelector selector;
+    selector.setConnection(catalogue.connectionString());
+    selector.setMajorView("vwKelvoSystemMajor");
+    selector.setMinorView("vwKelvoSystemMinor");
+    selector.Refresh();
+
+    QList<int> offered;
+    for (const SelectorRow& row : selector.rows())
+        offered.append(row.id);
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (QList<int>{1, 2}));
+
+    selector.setID(3);
+    EXPECT_FALSE(selector.IsEmpty());
+    EXPECT_EQ(selector.Code(), QStringLiteral("3"));
+    EXPECT_EQ(selector.Value().toInt(), 0); // no tables in that subsystem
 }
 
 TEST(SelectorRows, StatementPlacesTheFilterAsAWhereCondition)

@@ -84,12 +84,12 @@ void KelvoSelector::setRightToLeft(bool rightToLeft)
 
 void KelvoSelector::Refresh()
 {
-    load({});
+    load(false);
 }
 
 void KelvoSelector::RefreshFiltered()
 {
-    load(m_majorFilter);
+    load(true);
 }
 
 db::Connection& KelvoSelector::connection()
@@ -99,60 +99,77 @@ db::Connection& KelvoSelector::connection()
     return *m_connection;
 }
 
-void KelvoSelector::load(const QString& filter)
+void KelvoSelector::load(bool filtered)
 {
-    QList<SelectorRow> rows;
+    QList<SelectorRow> major, offered;
     try {
-        if (!m_majorView.trimmed().isEmpty())
-            rows = LoadSelectorRows(connection(), m_majorView, filter);
+        major = LoadSelectorRows(connection(), m_majorView, filtered ? m_majorFilter : QString());
+        offered = m_minorView.trimmed().isEmpty()
+                      ? major
+                      : LoadSelectorRows(connection(), m_minorView, filtered ? m_minorFilter : QString());
     } catch (...) {
-        fillList({});
+        fillList({}, {});
         throw;
     }
-    fillList(rows);
+    fillList(std::move(major), std::move(offered));
 }
 
-// Puts rows into the list and clears the choice (raising Change when one
-// was made).
-void KelvoSelector::fillList(const QList<SelectorRow>& rows)
+// Puts the rows into the lists and clears the choice (raising Change when
+// one was made).
+void KelvoSelector::fillList(QList<SelectorRow> major, QList<SelectorRow> offered)
 {
-    m_rows = rows;
+    m_major = std::move(major);
+    m_offered = std::move(offered);
     QStringList names;
-    for (const SelectorRow& row : m_rows)
+    for (const SelectorRow& row : m_offered)
         names.append(DisplayName(row));
     m_nameModel->setStringList(names);
-    choose(-1, Source::Program);
+    choose(nullptr, Source::Program);
 }
 
 QString KelvoSelector::Code() const
 {
-    return IsEmpty() ? QString() : m_rows[m_current].code;
+    return m_choice ? m_choice->code : QString();
 }
 
 int KelvoSelector::ID() const
 {
-    return IsEmpty() ? -1 : m_rows[m_current].id;
+    return m_choice ? m_choice->id : -1;
 }
 
 void KelvoSelector::setID(int id)
 {
-    choose(FindRowById(m_rows, id), Source::Program);
+    int index = FindRowById(m_major, id);
+    if (index >= 0) {
+        choose(&m_major[index], Source::Program);
+        return;
+    }
+    chooseOffered(FindRowById(m_offered, id), Source::Program);
 }
 
 QString KelvoSelector::Value() const
 {
-    if (IsEmpty() || m_rows[m_current].value.isNull())
+    if (!m_choice || m_choice->value.isNull())
         return {};
-    return m_rows[m_current].value.toString();
+    return m_choice->value.toString();
 }
 
-void KelvoSelector::choose(int row, Source source)
+void KelvoSelector::choose(const SelectorRow* row, Source source)
 {
-    const bool changed = row != m_current;
-    m_current = row;
+    const bool changed = row ? !m_choice || m_choice->id != row->id || m_choice->code != row->code
+                             : m_choice.has_value();
+    if (row)
+        m_choice = *row;
+    else
+        m_choice.reset();
     showChoice(source);
     if (changed)
         Q_EMIT Change();
+}
+
+void KelvoSelector::chooseOffered(int index, Source source)
+{
+    choose(index < 0 ? nullptr : &m_offered[index], source);
 }
 
 // Shows the chosen row in the boxes, except in the code box while the user
@@ -162,7 +179,7 @@ void KelvoSelector::showChoice(Source source)
     QScopedValueRollback guard(m_updating, true);
     if (source != Source::CodeBox)
         txtCode->setText(Code());
-    txtName->setText(IsEmpty() ? QString() : DisplayName(m_rows[m_current]));
+    txtName->setText(m_choice ? DisplayName(*m_choice) : QString());
 }
 
 void KelvoSelector::codeEdited(const QString& text)
@@ -170,7 +187,7 @@ void KelvoSelector::codeEdited(const QString& text)
     if (m_updating)
         return;
     const QString code = text.trimmed();
-    choose(code.isEmpty() ? -1 : FindRowByCode(m_rows, code), Source::CodeBox);
+    chooseOffered(code.isEmpty() ? -1 : FindRowByCode(m_offered, code), Source::CodeBox);
 }
 
 void KelvoSelector::codeFinished()
@@ -179,9 +196,9 @@ void KelvoSelector::codeFinished()
         return;
     const QString code = txtCode->text().trimmed();
     if (IsEmpty() && !code.isEmpty()) {
-        const QList<int> candidates = RowsWithCodePrefix(m_rows, code);
+        const QList<int> candidates = RowsWithCodePrefix(m_offered, code);
         if (candidates.size() == 1) {
-            choose(candidates.first(), Source::Program);
+            chooseOffered(candidates.first(), Source::Program);
             return;
         }
     }
@@ -192,9 +209,9 @@ void KelvoSelector::nameChosen(const QString& name)
 {
     if (m_updating)
         return;
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (DisplayName(m_rows[i]) == name) {
-            choose(i, Source::Program);
+    for (int i = 0; i < m_offered.size(); ++i) {
+        if (DisplayName(m_offered[i]) == name) {
+            chooseOffered(i, Source::Program);
             return;
         }
     }
@@ -208,12 +225,12 @@ void KelvoSelector::nameFinished()
         return;
     const QString typed = txtName->text().trimmed();
     if (typed.isEmpty()) {
-        choose(-1, Source::Program);
+        choose(nullptr, Source::Program);
         return;
     }
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (DisplayName(m_rows[i]).compare(typed, Qt::CaseInsensitive) == 0) {
-            choose(i, Source::Program);
+    for (int i = 0; i < m_offered.size(); ++i) {
+        if (DisplayName(m_offered[i]).compare(typed, Qt::CaseInsensitive) == 0) {
+            chooseOffered(i, Source::Program);
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QCompleter;
 class QLineEdit;
@@ -23,10 +24,12 @@ namespace kelvo::controls {
 // with what was typed), by typing part of its name and choosing from the
 // names that contain it, or from the whole list.
 //
-// The list is drawn from MajorView, whose columns are ID, Code, Name and
-// Value. Refresh() lists the whole view; RefreshFiltered() lists the rows
-// that satisfy MajorFilter. MinorView and MinorFilter name the companion view
-// and its condition; they are kept for the windows that set them.
+// Views have the columns ID, Code, Name and Value. The Minor view lists the
+// rows offered for choosing (by code or name); the Major view every row an ID
+// can be resolved to, so setting ID shows a row that is not offered (a hidden
+// subsystem, say). Without a Minor view the Major view is offered.
+// Refresh() reads both views whole; RefreshFiltered() applies MajorFilter to
+// the Major view and MinorFilter to the Minor view.
 //
 // Change is raised once each time the chosen row changes, whether the user
 // or the program (ID, Refresh) changed it.
@@ -55,25 +58,27 @@ public:
     void setActive(bool active) { setEnabled(active); }
     bool Active() const { return isEnabled(); }
 
-    // Reloads the list from MajorView and clears the choice. Throws
-    // db::DbError when the view cannot be read (the list is then empty).
+    // Reloads the views and clears the choice. Throws db::DbError when a
+    // view cannot be read (the lists are then empty).
     void Refresh();
-    // The same, keeping only the rows that satisfy MajorFilter.
+    // The same, keeping only the rows that satisfy the filters.
     void RefreshFiltered();
 
     // The chosen row's code; empty when nothing is chosen.
     QString Code() const;
     // The chosen row's identifier; -1 when nothing is chosen.
     int ID() const;
-    // Chooses the row with this identifier; nothing is chosen when the list
-    // has no such row.
+    // Chooses the row with this identifier (Major view first, then the
+    // offered rows); nothing is chosen when neither has it.
     void setID(int id);
-    bool IsEmpty() const { return m_current < 0; }
+    bool IsEmpty() const { return !m_choice.has_value(); }
     // The chosen row's Value as text (a number); empty when nothing is chosen
     // or the row has none.
     QString Value() const;
 
-    const QList<SelectorRow>& rows() const { return m_rows; }
+    // The rows offered for choosing, and the rows an ID resolves to.
+    const QList<SelectorRow>& rows() const { return m_offered; }
+    const QList<SelectorRow>& majorRows() const { return m_major; }
 
 Q_SIGNALS:
     void Change();
@@ -81,9 +86,10 @@ Q_SIGNALS:
 private:
     enum class Source { Program, CodeBox };
 
-    void load(const QString& filter);
-    void fillList(const QList<SelectorRow>& rows);
-    void choose(int row, Source source);
+    void load(bool filtered);
+    void fillList(QList<SelectorRow> major, QList<SelectorRow> offered);
+    void choose(const SelectorRow* row, Source source);
+    void chooseOffered(int index, Source source);
     void showChoice(Source source);
     void codeEdited(const QString& text);
     void codeFinished();
@@ -100,8 +106,9 @@ private:
     QString m_connectionString;
     QString m_majorView, m_minorView, m_majorFilter, m_minorFilter, m_title;
     std::unique_ptr<db::Connection> m_connection;
-    QList<SelectorRow> m_rows;
-    int m_current = -1;
+    QList<SelectorRow> m_major;
+    QList<SelectorRow> m_offered;
+    std::optional<SelectorRow> m_choice;
     bool m_updating = false; // the boxes are being set by the program
 };
 
