@@ -39,24 +39,29 @@ QString StoredQuery(const ClauseBoxes& boxes, const std::array<const char16_t*, 
     return out;
 }
 
-// The second pass of the English split: the select list ends where the alias
-// of its last quoted or numbered item ends, which a "FROM" inside a
-// sub-select cannot disturb. Applied whole or not at all.
+// The second pass of the English split: the select list ends after the last
+// quoted or numbered alias that the outer FROM directly follows, which a
+// "FROM" inside a sub-select cannot disturb. Applied whole or not at all.
 void CorrectSelectList(QueryClauses& c, const QString& q, qsizetype selectPos)
 {
     const QList<ScannedSelectItem> items = ScanSelectList(q);
-    if (items.isEmpty())
+    qsizetype end = 0;
+    // Items read after the select list (a FROM list "a, b" followed by a
+    // quoted value in WHERE reads like one) are passed over: the end is the
+    // last alias followed by nothing but blanks and "FROM ".
+    for (auto item = items.crbegin(); item != items.crend() && end == 0; ++item) {
+        qsizetype next = item->aliasEnd;
+        while (next < q.size() && q[next] == u' ')
+            ++next;
+        if (QStringView(q).mid(next).startsWith(u"FROM ", Qt::CaseInsensitive))
+            end = item->aliasEnd;
+    }
+    if (end == 0)
         return;
-    const qsizetype end = items.last().aliasEnd;
     const QString select = TrimBlanks(Mid(Left(q, end), selectPos + 7));
     QString rest = Mid(q, end + 1);
 
-    // The outer FROM must follow the last alias directly; anything else
-    // between them (an item without a recognised alias, a FROM only inside a
-    // sub-select) means the alias does not end the select list.
     const qsizetype fromAt = FindNoCase(rest, u"FROM ");
-    if (fromAt == 0 || !TrimBlanksView(QStringView(rest).left(fromAt - 1)).isEmpty())
-        return;
     const qsizetype f = fromAt + 4;
     const qsizetype w = FindNoCase(rest, u"WHERE ", f);
     if (const qsizetype g = FindNoCase(rest, u"GROUP "))

@@ -152,15 +152,21 @@ QString MakeSelectDisplayText(const SelectItemList& list, const QString& selectT
                 break;
             }
         }
+        // The alias is replaced where it was found, so that a caption that
+        // itself holds "~N" text is never read again.
         const QString tilde = u'~' + token;
         const QString quoted = u'\'' + caption + u'\'';
-        if (const qsizetype at = s.indexOf(tilde + u", "); at >= 0)
-            s.replace(at, tilde.size() + 2, quoted + u", ");
-        if (const qsizetype at = s.indexOf(tilde + u' '); at >= 0)
-            s.replace(at, tilde.size() + 1, quoted + u' ');
-        if (s.endsWith(tilde))
-            s.replace(s.size() - tilde.size(), tilde.size(), quoted);
-        pos = p + caption.size() + 3;
+        const QStringView atTilde = QStringView(s).mid(p - 1);
+        bool replaced = true;
+        if (atTilde.startsWith(QString(tilde + u", ")))
+            s.replace(p - 1, tilde.size() + 2, quoted + u", ");
+        else if (atTilde.startsWith(QString(tilde + u' ')))
+            s.replace(p - 1, tilde.size() + 1, quoted + u' ');
+        else if (atTilde == tilde)
+            s.replace(p - 1, tilde.size(), quoted);
+        else
+            replaced = false;
+        pos = replaced ? p + caption.size() + 3 : p + 1;
     }
     return s;
 }

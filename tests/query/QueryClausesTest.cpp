@@ -1,6 +1,8 @@
 #include "query/QueryClauses.h"
 #include "query/SelectItems.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace kelvo::query;
@@ -51,6 +53,9 @@ TEST(SplitEnglishQuery, TableOfCases)
         {"a caption quoted earlier in a sub-select does not cut the list",
          "Select (select b.n from b where b.s = 'B' ) as 'C', a.y as 'B' From  a", false,
          "(select b.n from b where b.s = 'B' ) as 'C', a.y as 'B'", "a", "", "", ""},
+        {"a FROM list of several tables and a quoted value in WHERE",
+         "Select (select max(b.n) from b) as 'بيشترين' From  a, b where  a.k = b.k and b.s = 'ب'", false,
+         "(select max(b.n) from b) as 'بيشترين'", "a, b", "a.k = b.k and b.s = 'ب'", "", ""},
         {"DISTINCT stays in the select list", "Select DISTINCT a.x as 'الف' From  a", false,
          "DISTINCT a.x as 'الف'", "a", "", "", ""},
         {"empty select list", "Select  From  a", false, "", "  a", "", "", ""},

@@ -3,6 +3,8 @@
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace kelvo::query;

@@ -1,5 +1,7 @@
 #include "query/Vocabulary.h"
 
+#include "QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace kelvo::query;
