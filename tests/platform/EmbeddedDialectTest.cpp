@@ -29,13 +29,16 @@ class RewriteForSqliteTest : public ::testing::TestWithParam<RewriteCase> {};
 const RewriteCase kRewriteCases[] = {
     // Functions whose names are keywords of SQLite's parser.
     {"SELECT ID,isnull(Name,'') as Description, isnull(Name,'') as Name FROM tblKelvoSystem",
-     "SELECT ID,ifnull(Name,'') as Description, ifnull(Name,'') as Name FROM tblKelvoSystem"},
+     "SELECT ID,ifnull(Name,'') COLLATE NOCASE as Description, ifnull(Name,'') COLLATE NOCASE as Name FROM "
+     "tblKelvoSystem"},
     {"Select Isnull((Select Max(ParameterID) From tblKelvoReportParameter Where ReportID = 5),0)+1 as newParameterID",
-     "Select ifnull((Select Max(ParameterID) From tblKelvoReportParameter Where ReportID = 5),0)+1 as newParameterID"},
+     "Select ifnull((Select Max(ParameterID) From tblKelvoReportParameter Where ReportID = 5),0) COLLATE NOCASE+1 as "
+     "newParameterID"},
     {"SELECT * FROM t WHERE a is null or b ISNULL", "SELECT * FROM t WHERE a is null or b ISNULL"},
-    {" left(name,6)<>'sp_cft' ", " kv_left(name,6)<>'sp_cft' "},
+    {" left(name,6)<>'sp_cft' ", " kv_left(name,6) COLLATE NOCASE<>'sp_cft' "},
+    {"SELECT NVL(Alias,'') as Alias From tblUser", "SELECT NVL(Alias,'') COLLATE NOCASE as Alias From tblUser"},
     {"SELECT RIGHT (Code, 2) FROM t LEFT OUTER JOIN u ON t.a = u.a RIGHT JOIN v ON 1=1",
-     "SELECT kv_right (Code, 2) FROM t LEFT OUTER JOIN u ON t.a = u.a RIGHT JOIN v ON 1=1"},
+     "SELECT kv_right (Code, 2) COLLATE NOCASE FROM t LEFT OUTER JOIN u ON t.a = u.a RIGHT JOIN v ON 1=1"},
     {"Select * from syscolumns where name like 'GridRowHeight' and id=Object_id('tblKelvoReport')",
      "Select * from syscolumns where name like 'GridRowHeight' and id=(SELECT id FROM sysobjects WHERE name = "
      "kv_object_name('tblKelvoReport'))"},
@@ -73,7 +76,7 @@ const RewriteCase kRewriteCases[] = {
     {"SELECT * FROM t WHERE Name LIKE '%' + ? + '%' AND n + 1 > 2",
      "SELECT * FROM t WHERE Name LIKE '%' || ? || '%' AND n + 1 > 2"},
     {"SELECT isnull(a,'') + N'،' + cast(b as nvarchar(10)) FROM t",
-     "SELECT ifnull(a,'') || '،' || cast(b as nvarchar(10)) FROM t"},
+     "SELECT ifnull(a,'') COLLATE NOCASE || '،' || cast(b as nvarchar(10)) FROM t"},
     // One schema: "dbo." goes; SQL Server's identity variables.
     {"SELECT * FROM dbo.tblX JOIN [dbo].[tblY] ON 1=1", "SELECT * FROM tblX JOIN [tblY] ON 1=1"},
     {"SELECT @@IDENTITY, @@rowcount", "SELECT last_insert_rowid(), changes()"},
@@ -165,6 +168,10 @@ TEST_F(DialectCatalogue, TextComparesWithoutRegardToCase)
     // A text column against a number, as "Where ID=123 and Value=1" reads it.
     EXPECT_EQ(names("Value=1"), QStringList{"GridRowHeight"});
     EXPECT_EQ(names("ID='2'"), QStringList{QString::fromUtf8("گزارش ماهانه")});
+    // Text computed by the SQL Server functions compares the same way.
+    EXPECT_EQ(names("left(Name,4) <> 'GRID'"), QStringList{QString::fromUtf8("گزارش ماهانه")});
+    EXPECT_EQ(names("isnull(Value,'none') = 'NONE'"), QStringList{"Grid_Row"});
+    EXPECT_EQ(names("right(Name, 3) = 'ROW'"), QStringList{"Grid_Row"});
 }
 
 TEST_F(DialectCatalogue, SqlServerStatementShapesRun)

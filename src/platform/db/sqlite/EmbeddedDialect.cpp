@@ -166,12 +166,15 @@ private:
             && m_tokens.is(m_tokens.next(next), QLatin1String("max"))) {
             // SQLite's type names take numbers only: (max) is kept as (-1).
             replace(m_tokens.next(next), QStringLiteral("-1"));
-        } else if (call && word == u"isnull") {
-            replace(i, QStringLiteral("ifnull"));
-        } else if (call && word == u"left") {
-            replace(i, QStringLiteral("kv_left"));
-        } else if (call && word == u"right") {
-            replace(i, QStringLiteral("kv_right"));
+        } else if (call && (word == u"isnull" || word == u"left" || word == u"right" || word == u"nvl")) {
+            if (word == u"isnull")
+                replace(i, QStringLiteral("ifnull"));
+            else if (word != u"nvl")
+                replace(i, QStringLiteral("kv_") + word);
+            // The text these give compares without regard to case, as a
+            // column's would: left(name,6)<>'sp_cft' is false for "SP_CFT…".
+            if (m_partner[size_t(next)] >= 0)
+                append(m_partner[size_t(next)], QStringLiteral(" COLLATE NOCASE"));
         } else if (call && word == u"object_id" && m_partner[size_t(next)] >= 0) {
             replace(i, QStringLiteral("(SELECT id FROM sysobjects WHERE name = kv_object_name"));
             append(m_partner[size_t(next)], QStringLiteral(")"));
