@@ -1,7 +1,46 @@
-#include <cstdio>
+// kelvo-report: the command line around the report generator.
+#include "Subcommand.h"
 
-int main()
+#include <QCoreApplication>
+
+using namespace kelvo::app;
+
+namespace {
+
+QString ProgramHelp(const std::vector<std::unique_ptr<Subcommand>>& commands)
 {
-    std::puts("kelvo-report");
-    return 0;
+    QString text = QStringLiteral("Usage: kelvo-report <command> [options]\n\nCommands:\n");
+    for (const auto& command : commands)
+        text += QStringLiteral("  %1  %2\n").arg(command->name(), -8).arg(command->summary());
+    text += QStringLiteral("\nRun \"kelvo-report <command> --help\" for the options of a command.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvo-report"));
+
+    std::vector<std::unique_ptr<Subcommand>> commands;
+    commands.push_back(MakeDemoCommand());
+    commands.push_back(MakeInitDbCommand());
+    commands.push_back(MakeSqlCommand());
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        PrintOut(ProgramHelp(commands));
+        return 0;
+    }
+    for (const auto& command : commands)
+        if (command->name() == first)
+            return command->run(arguments);
+
+    if (first.isEmpty())
+        PrintError(QStringLiteral("kelvo-report: no command given.\n\n") + ProgramHelp(commands));
+    else
+        PrintError(QStringLiteral("kelvo-report: unknown command \"%1\".\n\n").arg(first) + ProgramHelp(commands));
+    return 2;
 }

@@ -1,0 +1,159 @@
+// The kelvo-report program, run as a separate process as a person would.
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/sqlite/SqliteBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString ProgramPath()
+{
+    // Test programs are built in <build>/tests, the program in <build>/src/app.
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/app/kelvo-report"));
+}
+
+Outcome RunProgram(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(ProgramPath(), arguments);
+    Outcome outcome;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return outcome;
+    outcome.exitCode = process.exitCode();
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+struct ProgramTest : ::testing::Test {
+    QTemporaryDir dir;
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFileInfo(ProgramPath()).isExecutable()) << "build kelvo-report first: "
+                                                              << ProgramPath().toStdString();
+    }
+    QString embedded(const QString& catalogue) const
+    {
+        return QStringLiteral("Provider=SQLite;Data Source=") + dir.path() + QStringLiteral(";Initial Catalog=")
+               + catalogue;
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramTest, HelpListsTheSubcommandsAndEachHasItsOwn)
+{
+    const Outcome top = RunProgram({"--help"});
+    EXPECT_EQ(top.exitCode, 0);
+    for (const char* command : {"demo", "init-db", "sql"}) {
+        EXPECT_TRUE(top.out.contains(QStringLiteral("  ") + command)) << command;
+        const Outcome own = RunProgram({command, "--help"});
+        EXPECT_EQ(own.exitCode, 0) << command;
+        EXPECT_TRUE(own.out.startsWith(QStringLiteral("Usage: kelvo-report ") + command)) << own.out.toStdString();
+    }
+    EXPECT_NE(RunProgram({"frobnicate"}).exitCode, 0);
+    EXPECT_NE(RunProgram({}).exitCode, 0);
+}
+
+TEST_F(ProgramTest, SqlPrintsAlignedRowsAndAffectedCounts)
+{
+    db::CreateCatalogue(dir.path(), "Acc");
+    const QString cs = embedded("Acc");
+    Outcome o = RunProgram({"sql", "--connection", cs,
+                     "CREATE TABLE tblPosition (ID INTEGER PRIMARY KEY, Name NVARCHAR(100), Amount REAL)"});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    o = RunProgram({"sql", "--connection", cs,
+             QString::fromUtf8("insert tblPosition (ID, Name, Amount) values (1, N'کارشناس مالی', 12.5)")});
+    EXPECT_EQ(o.out, "(1 row affected)\n");
+    RunProgram({"sql", "--connection", cs,
+         QString::fromUtf8("insert tblPosition (ID, Name, Amount) values (22, N'مدیر''ارشد', NULL)")});
+    o = RunProgram({"sql", "--connection", cs, "Update tblPosition Set Amount = Amount * 2"});
+    EXPECT_EQ(o.out, "(2 rows affected)\n");
+
+    o = RunProgram({"sql", "--connection", cs, "Select * from tblPosition order by ID"});
+    EXPECT_EQ(o.exitCode, 0);
+    // Persian letters take one column each; numbers are right-aligned.
+    EXPECT_EQ(o.out, QString::fromUtf8("ID | Name         | Amount\n"
+                                       "---+--------------+-------\n"
+                                       " 1 | کارشناس مالی |     25\n"
+                                       "22 | مدیر'ارشد    |   NULL\n"
+                                       "(2 rows)\n"));
+    o = RunProgram({"sql", "--connection", cs, "Select Name from tblPosition Where ID = 5"});
+    EXPECT_EQ(o.out, "Name\n----\n(0 rows)\n");
+}
+
+TEST_F(ProgramTest, SqlFailureGivesTheDatabaseMessageAndNonZeroExit)
+{
+    db::CreateCatalogue(dir.path(), "Acc");
+    Outcome o = RunProgram({"sql", "--connection", embedded("Acc"), "Select * from tblMissing"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.out.isEmpty());
+    EXPECT_TRUE(o.err.contains("tblMissing")) << o.err.toStdString();
+
+    o = RunProgram({"sql", "--connection", embedded("Nowhere"), "Select 1"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.err.contains("Nowhere")) << o.err.toStdString();
+
+    EXPECT_EQ(RunProgram({"sql", "Select 1"}).exitCode, 2); // no connection given
+}
+
+TEST_F(ProgramTest, InitDbCreatesTheRepositoryOnlyOnTheEmbeddedStore)
+{
+    Outcome o = RunProgram({"init-db", "--connection", embedded("Repo")});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    db::Connection repo(embedded("Repo"));
+    EXPECT_NO_THROW(repo.openRecordset("Select * from tblKelvoReport"));
+    EXPECT_NO_THROW(repo.openRecordset("Select * from tblKelvoSystemParameters"));
+
+    o = RunProgram({"init-db", "--connection", embedded("Repo")});
+    EXPECT_NE(o.exitCode, 0); // exists already
+    EXPECT_FALSE(o.err.isEmpty());
+
+    o = RunProgram({"init-db", "--connection", "Provider=SQLOLEDB.1;Data Source=srv;Initial Catalog=Acc;User ID=sa"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.err.contains("schema/sqlserver/repository.sql")) << o.err.toStdString();
+    EXPECT_NE(RunProgram({"init-db", "--connection", "Provider=MSDAORA.1;Data Source=orcl"}).exitCode, 0);
+}
+
+TEST_F(ProgramTest, DemoPrintsAConnectionStringThatOpensTheCatalogue)
+{
+    const QString folder = dir.filePath("demo");
+    for (int round = 0; round < 2; ++round) { // the second run refreshes it
+        const Outcome o = RunProgram({"demo", folder});
+        ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+        const QString connectionString = o.out.section(u'\n', 0, 0);
+        EXPECT_TRUE(connectionString.contains(folder)) << connectionString.toStdString();
+        EXPECT_FALSE(o.out.section(u'\n', 1).trimmed().isEmpty()); // the summary
+        db::Connection demo(connectionString);
+        db::Recordset rs = demo.openRecordset("Select count(*) from tblKelvoReport");
+        EXPECT_GT(rs.value(0).toInt(), 0);
+    }
+}
+
+TEST_F(ProgramTest, DemoDefaultsToAFolderUnderTheHome)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", dir.path());
+    environment.remove("XDG_DATA_HOME");
+    const Outcome o = RunProgram({"demo"}, environment);
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    const QString folder = dir.filePath(".local/share/kelvo-report/demo");
+    EXPECT_TRUE(o.out.section(u'\n', 0, 0).contains(folder)) << o.out.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
