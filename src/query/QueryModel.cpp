@@ -148,7 +148,9 @@ void ReadColumn(QueryColumn& column, const QString& tableName, const SelectListF
             at = s.indexOf(parenAs);
         if (at >= 0) {
             column.Selected = true;
-            column.Position = 1 + int(QStringView(s).left(at).count(u','));
+            // Commas up to and including the match's first character: the
+            // comma that opens ", R as " counts.
+            column.Position = 1 + int(QStringView(s).left(at + 1).count(u','));
         }
     }
     column.Grouped = select.groupBy.contains(ref);
