@@ -1,0 +1,79 @@
+#pragma once
+
+#include "front/HostContext.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace kelvo::front {
+class Prompter;
+}
+
+namespace kelvo::management {
+
+// Permission numbers of the report manager's commands.
+enum Permission : int {
+    PermissionNew = 230201,
+    PermissionEdit = 230202,
+    PermissionDelete = 230203,
+    PermissionSearch = 230204,
+};
+
+// The refusal every permission check shows.
+inline const char* const kNotPermittedMessage =
+    "شما مجاز به انجام اين عمليات نيستيد. لطفاً با نگهدارنده سيستم هماهنگ کنيد.";
+
+// Whether the current user may run a command: the main connection's
+// spKelvoHasPermission with @UserID and @FormPermissionID; non-zero allows.
+bool HasPermission(front::Session& session, int permissionNumber);
+
+// What the report manager's controls hold when the user saves.
+struct ReportHeader {
+    QString title;
+    QString alias;
+    QString notes;
+    bool isGeneral = false;
+    bool makeSecure = false;
+    bool makeTree = false;
+    bool showFlatternParameters = true;
+    bool mediaVisible = false;
+    std::optional<qint32> systemID;   // none when the selector is empty
+    std::optional<qint32> formTypeID; // none when the selector is empty
+    qint32 creatorID = 0;             // the creator control's tag
+    QDate createDate;                 // the date control's Value
+    QString farsiCreateDate;          // the date control's Text (yyyy/mm/dd)
+};
+
+enum class SaveOutcome {
+    Saved,          // the header is written; reportID holds the saved row
+    DuplicateTitle, // "عنوان گزارش تكراري است." was shown; nothing written
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    qint32 reportID = -1;
+    QString title; // the title as saved (trimmed, cut to 100 characters)
+};
+
+// Saves the definition shown by the manager in mode (1 insert, 2 edit,
+// 6 insert-from): duplicate check, insert (modes 1, 6), header update, the
+// copy of the source definition (mode 6, asking whether to carry its layout
+// over), then the grants by position. The row writes run in one transaction;
+// the grants follow it. Throws db::DbError when a write fails (nothing of
+// the row writes is kept).
+SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mode, qint32 reportID,
+                      qint32 sourceReportID, const ReportHeader& header);
+
+enum class DeleteOutcome {
+    Deleted,
+    NotPermitted, // the refusal was shown
+    Declined,     // the user answered no to one of the questions
+    Failed,       // rolled back; "به اين گزارش وابستگي وجود دارد. امكان حذف آن وجود ندارد." was shown
+};
+
+// Deletes a definition with its dependent rows in one transaction, after the
+// permission check and the questions (general report, called by others).
+DeleteOutcome DeleteReport(front::Session& session, front::Prompter& prompter, qint32 reportID, bool isGeneral);
+
+} // namespace kelvo::management
