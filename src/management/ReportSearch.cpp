@@ -1,0 +1,85 @@
+#include "management/ReportSearch.h"
+
+#include "query/TextPrimitives.h"
+#include "query/Vocabulary.h"
+
+namespace kelvo::management {
+
+namespace {
+
+const char16_t kSqlServerSearch[] =
+    u"SELECT tblKelvoReport.ID AS ID, tblKelvoReport.SystemID, ISNULL(tblKelvoReport.Notes, '') AS ReportDesc, "
+    u"ISNULL(tblKelvoReport.Title, '') AS ReportTitle, ISNULL(tblKelvoReport.Alias, '') AS ReportAlias, "
+    u"ISNULL(tblKelvoSystem.Name, '') AS SystemName,  tblKelvoReport.FormTypeID AS FormTypeID, "
+    u"tblKelvoReport.FarsiCreateDate AS FarsiCreateDate, tblUser.FullName AS CreateName FROM tblKelvoReport LEFT "
+    u"OUTER JOIN tblKelvoSystem ON tblKelvoReport.SystemID = tblKelvoSystem.ID INNER JOIN tblUser ON tblUser.ID = "
+    u"tblKelvoReport.CreatorID WHERE (tblKelvoReport.ID >= - 1)";
+
+const char16_t kOracleSearch[] =
+    u"SELECT tblKelvoReport.ID AS ID, tblKelvoReport.SystemID, NVL(tblKelvoReport.Description, '') AS ReportDesc, "
+    u"NVL(tblKelvoReport.Title, '') AS ReportTitle, NVL(tblKelvoReport.Alias, '') AS ReportAlias, "
+    u"tblKelvoReport.GroupID, NVL(tblKelvoSystem.Name, '') AS SystemName, NVL(tblKelvoReportGroup.Name, '') AS    "
+    u"GroupName,  tblKelvoReport.FormTypeID AS FormTypeID, tblKelvoReport.FarsiCreateDate AS FarsiCreateDate, "
+    u"tblUser.Alias AS CreateName FROM tblKelvoReport LEFT OUTER JOIN tblKelvoReportGroup ON tblKelvoReport.GroupID "
+    u"= tblKelvoReportGroup.ID LEFT OUTER JOIN tblKelvoSystem ON tblKelvoReport.SystemID = tblKelvoSystem.ID INNER "
+    u"JOIN tblUser ON tblUser.ID = tblKelvoReport.CreatorID WHERE (tblKelvoReport.ID >= - 1)";
+
+// " and <column> like '%text%'" when the trimmed text is not empty.
+QString LikeCondition(const char* column, const QString& text)
+{
+    const QString trimmed = query::text::TrimBlanks(text);
+    if (trimmed.isEmpty())
+        return {};
+    return QStringLiteral(" and tblKelvoReport.") + QLatin1String(column) + QStringLiteral(" like '%") +
+           query::QuoteEscape(trimmed) + QStringLiteral("%'");
+}
+
+// The condition of a pair of boxes: none when both are ticked, one value when
+// only one is, a value no row has when neither is.
+QString PairCondition(bool first, bool second, const QString& onlyFirst, const QString& onlySecond,
+                      const QString& neither)
+{
+    if (first && second)
+        return {};
+    if (first)
+        return onlyFirst;
+    if (second)
+        return onlySecond;
+    return neither;
+}
+
+} // namespace
+
+QString BuildSearchStatement(const SearchFilters& f, bool oracle)
+{
+    QString sql = QString::fromUtf16(oracle ? kOracleSearch : kSqlServerSearch);
+    sql += LikeCondition("Notes", f.notes);
+    sql += LikeCondition("Title", f.title);
+    sql += LikeCondition("Alias", f.alias);
+    if (f.systemID)
+        sql += QStringLiteral(" and tblKelvoReport.SystemID =") + QString::number(*f.systemID);
+    if (f.formTypeID)
+        sql += QStringLiteral(" and tblKelvoReport.FormTypeID =") + QString::number(*f.formTypeID);
+    const QString from = query::text::TrimBlanks(f.fromDate);
+    if (!from.isEmpty())
+        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate >= '") + query::QuoteEscape(from) + u'\'';
+    const QString to = query::text::TrimBlanks(f.toDate);
+    if (!to.isEmpty())
+        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate <= '") + query::QuoteEscape(to) + u'\'';
+    // A report without an alias is no temporary list: NULL must not hide it.
+    if (!f.tempList)
+        sql += QStringLiteral(" and (tblKelvoReport.Alias is null or tblKelvoReport.Alias not like 'فهرست موقت')");
+    if (!f.formSearch)
+        sql += QStringLiteral(" and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType))");
+    if (f.creatorID)
+        sql += QStringLiteral(" and tblUser.id= ") + QString::number(*f.creatorID);
+    sql += PairCondition(f.isPrivate, f.isGeneral, QStringLiteral(" and tblKelvoReport.IsGeneral= 0"),
+                         QStringLiteral(" and tblKelvoReport.IsGeneral=1"),
+                         QStringLiteral(" and tblKelvoReport.IsGeneral=-1"));
+    sql += PairCondition(f.makeTree, f.isNotTree, QStringLiteral(" and tblKelvoReport.MakeTree= 1"),
+                         QStringLiteral(" and tblKelvoReport.MakeTree= 0"),
+                         QStringLiteral(" and tblKelvoReport.MakeTree= -1"));
+    return sql;
+}
+
+} // namespace kelvo::management
