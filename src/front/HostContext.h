@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Connection.h"
+#include "query/QueryModel.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -47,6 +48,10 @@ struct Session {
     db::Connection DtEn;
     db::Connection DtEnSec;
     db::Connection DtEnMajor;
+    // The query being designed: clause texts, select items, model.
+    query::QueryStores queries;
+    // The design windows' scratch query text; emptied when the manager closes.
+    QString TempQueryText;
 };
 
 // The session of this process, for the public classes that the host creates;
