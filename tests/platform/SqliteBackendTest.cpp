@@ -120,3 +120,26 @@ TEST(SqliteOpen, MasterListsTheCataloguesOfTheFolder)
     EXPECT_EQ(master.openRecordset("Select * from SysDatabases Where Name='g0'").recordCount(), 1);
     EXPECT_EQ(master.openRecordset("Select * from SysDatabases").recordCount(), 3);
 }
+
+TEST_F(EmptyCatalogue, TwoOpenCursorsOverOneStatementTextReadIndependently)
+{
+    Connection c(connectionString);
+    c.execute("CREATE TABLE t (n INTEGER)");
+    for (int i = 1; i <= 3; ++i)
+        c.execute("INSERT INTO t VALUES (?)", {i});
+    const QString sql = "SELECT n FROM t WHERE n >= ? ORDER BY n";
+    // The second recordset cannot share the cached statement the first one
+    // is still reading.
+    Recordset first = c.openRecordset(sql, {1}, CursorType::ForwardOnly);
+    Recordset second = c.openRecordset(sql, {2}, CursorType::ForwardOnly);
+    EXPECT_EQ(first.value(0).toInt(), 1);
+    EXPECT_EQ(second.value(0).toInt(), 2);
+    first.moveNext();
+    second.moveNext();
+    EXPECT_EQ(first.value(0).toInt(), 2);
+    EXPECT_EQ(second.value(0).toInt(), 3);
+    second.close();
+    first.close();
+    for (int round = 0; round < 2; ++round)
+        EXPECT_EQ(c.openRecordset(sql, {3}).recordCount(), 1);
+}

@@ -81,7 +81,9 @@ void Connection::close()
 
 Backend& Connection::backend()
 {
-    open();
+    // Only the owning thread replaces m_backend, so it may read it unlocked.
+    if (!m_backend)
+        open();
     return *m_backend;
 }
 

@@ -31,6 +31,9 @@ bool sameName(const QString& a, const QString& b)
 }
 
 // The first word of a statement, lower case, without tokenizing it all.
+// The statement's first word, in lower case when it is one of the few words
+// that start procedure statements; every statement passes here, so ordinary
+// ones cost no allocation.
 QString firstWord(const QString& sql)
 {
     qsizetype i = 0;
@@ -39,7 +42,13 @@ QString firstWord(const QString& sql)
     const qsizetype start = i;
     while (i < sql.size() && sql[i].isLetter())
         ++i;
-    return sql.mid(start, i - start).toLower();
+    const QStringView word = QStringView(sql).mid(start, i - start);
+    if (word.size() < 4 || !QStringLiteral("cadeCADE").contains(word.front()))
+        return {};
+    for (const char* known : {"create", "alter", "drop", "exec", "execute"})
+        if (word.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(known);
+    return {};
 }
 
 // Splits tokens first..last at the commas outside parentheses.
@@ -88,11 +97,12 @@ struct ResultSet {
 std::optional<ResultSet> runStatement(SqliteBackend& db, const QString& sql,
                                       const std::function<void(sqlite3_stmt*)>& bind)
 {
-    sqlite3_stmt* stmt = db.acquire(sql);
+    PreparedStatement* statement = db.acquire(sql);
+    sqlite3_stmt* stmt = statement->stmt;
     try {
         bind(stmt);
     } catch (...) {
-        db.release(sql, stmt);
+        db.release(statement);
         throw;
     }
     std::optional<ResultSet> result;
@@ -111,8 +121,8 @@ std::optional<ResultSet> runStatement(SqliteBackend& db, const QString& sql,
         result->rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE)
-        db.failAndRelease(sql, stmt);
-    db.release(sql, stmt);
+        db.failAndRelease(statement);
+    db.release(statement);
     return result;
 }
 

@@ -34,12 +34,9 @@ bool isInsert(sqlite3_stmt* stmt)
 // the backend's cache when done.
 class SqliteCursor final : public Cursor {
 public:
-    SqliteCursor(SqliteBackend& backend, QString sql, sqlite3_stmt* stmt)
-        : m_backend(backend), m_sql(std::move(sql)), m_stmt(stmt)
+    SqliteCursor(SqliteBackend& backend, PreparedStatement* statement)
+        : m_backend(backend), m_statement(statement), m_stmt(statement->stmt)
     {
-        const int n = sqlite3_column_count(stmt);
-        for (int i = 0; i < n; ++i)
-            m_columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
     }
     ~SqliteCursor() override { finish(); }
 
@@ -47,7 +44,7 @@ public:
 
     bool fetch(QVariantList& row) override
     {
-        if (!m_stmt)
+        if (!m_statement)
             return false;
         const int rc = sqlite3_step(m_stmt);
         if (rc == SQLITE_DONE) {
@@ -55,9 +52,9 @@ public:
             return false;
         }
         if (rc != SQLITE_ROW) {
-            sqlite3_stmt* stmt = m_stmt;
-            m_stmt = nullptr;
-            m_backend.failAndRelease(m_sql, stmt);
+            PreparedStatement* statement = m_statement;
+            m_statement = nullptr;
+            m_backend.failAndRelease(statement);
         }
         const int n = int(m_columns.size());
         row.resize(n);
@@ -69,16 +66,16 @@ public:
 private:
     void finish()
     {
-        if (m_stmt) {
-            m_backend.release(m_sql, m_stmt);
-            m_stmt = nullptr;
+        if (m_statement) {
+            m_backend.release(m_statement);
+            m_statement = nullptr;
         }
     }
 
     SqliteBackend& m_backend;
-    QString m_sql;
+    PreparedStatement* m_statement;
     sqlite3_stmt* m_stmt;
-    QStringList m_columns;
+    QStringList m_columns = m_statement->columns; // shared, so it outlives a one-use statement
 };
 
 // The master catalogue of a folder: an in-memory database whose SysDatabases
@@ -165,8 +162,8 @@ SqliteBackend::SqliteBackend(const QString& path)
 
 SqliteBackend::~SqliteBackend()
 {
-    for (sqlite3_stmt* stmt : std::as_const(m_cache))
-        sqlite3_finalize(stmt);
+    for (const auto& entry : m_cache)
+        sqlite3_finalize(entry.second->stmt);
     sqlite3_close_v2(m_db);
 }
 
@@ -178,58 +175,81 @@ void SqliteBackend::fail(const QString& statement) const
     throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), code, statement);
 }
 
-void SqliteBackend::failAndRelease(const QString& statement, sqlite3_stmt* stmt)
+void SqliteBackend::failAndRelease(PreparedStatement* statement)
 {
     const int code = sqlite3_extended_errcode(m_db);
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
-    release(statement, stmt);
+    const QString sql = statement->sql;
+    release(statement);
     if ((code & 0xff) == SQLITE_INTERRUPT)
-        throw CancelledError(statement);
-    throw DbError(message, code, statement);
+        throw CancelledError(sql);
+    throw DbError(message, code, sql);
 }
 
-sqlite3_stmt* SqliteBackend::acquire(const QString& sql)
+PreparedStatement* SqliteBackend::acquire(const QString& sql)
 {
-    {
-        QMutexLocker lock(&m_cacheMutex);
-        if (sqlite3_stmt* stmt = m_cache.take(sql))
-            return stmt;
+    QMutexLocker lock(&m_cacheMutex);
+    const auto found = m_cache.find(sql);
+    if (found != m_cache.end() && !found->second->inUse) {
+        found->second->inUse = true;
+        return found->second.get();
     }
+    const bool cache = found == m_cache.end() && qsizetype(m_cache.size()) < kCacheLimit;
+    lock.unlock();
+
+    auto statement = std::make_unique<PreparedStatement>();
+    statement->sql = sql;
     const QByteArray text = RewriteForSqlite(sql).toUtf8();
-    sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail)
+    if (sqlite3_prepare_v3(m_db, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &statement->stmt,
+                           &tail)
         != SQLITE_OK)
         fail(sql);
-    if (!stmt) // only blanks or comments
+    if (!statement->stmt) // only blanks or comments
         throw DbError(QStringLiteral("The statement is empty."), 0, sql);
-    return stmt;
+    const int n = sqlite3_column_count(statement->stmt);
+    statement->columns.reserve(n);
+    for (int i = 0; i < n; ++i)
+        statement->columns << QString::fromUtf8(sqlite3_column_name(statement->stmt, i));
+    statement->inUse = true;
+    if (!cache)
+        return statement.release(); // given back to release(), which finalizes it
+    lock.relock();
+    statement->cached = true;
+    PreparedStatement* lent = statement.get();
+    if (!m_cache.emplace(sql, std::move(statement)).second) {
+        // Another thread cached the same text meanwhile: this one is for one use.
+        lent->cached = false;
+        return lent;
+    }
+    return lent;
 }
 
-void SqliteBackend::release(const QString& sql, sqlite3_stmt* stmt)
+void SqliteBackend::release(PreparedStatement* statement)
 {
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    QMutexLocker lock(&m_cacheMutex);
-    if (m_cache.contains(sql) || m_cache.size() >= kCacheLimit) {
-        sqlite3_finalize(stmt);
+    sqlite3_reset(statement->stmt);
+    sqlite3_clear_bindings(statement->stmt);
+    if (!statement->cached) {
+        sqlite3_finalize(statement->stmt);
+        delete statement;
         return;
     }
-    m_cache.insert(sql, stmt);
+    QMutexLocker lock(&m_cacheMutex);
+    statement->inUse = false;
 }
 
 std::unique_ptr<Cursor> SqliteBackend::query(const QString& sql, const QVariantList& params)
 {
     if (auto rows = RunProcedureStatement(*this, sql, params))
         return rows;
-    sqlite3_stmt* stmt = acquire(sql);
+    PreparedStatement* statement = acquire(sql);
     try {
-        BindParameters(stmt, params);
+        BindParameters(statement->stmt, params);
     } catch (...) {
-        release(sql, stmt);
+        release(statement);
         throw;
     }
-    return std::make_unique<SqliteCursor>(*this, sql, stmt);
+    return std::make_unique<SqliteCursor>(*this, statement);
 }
 
 ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params)
@@ -242,25 +262,26 @@ ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params
         }
         return {};
     }
-    sqlite3_stmt* stmt = acquire(sql);
+    PreparedStatement* statement = acquire(sql);
+    sqlite3_stmt* stmt = statement->stmt;
     int rc = SQLITE_OK;
     try {
         BindParameters(stmt, params);
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         }
     } catch (...) {
-        release(sql, stmt);
+        release(statement);
         throw;
     }
     if (rc != SQLITE_DONE)
-        failAndRelease(sql, stmt);
+        failAndRelease(statement);
     ExecResult result;
     result.rowsAffected = sqlite3_changes64(m_db);
     // Only an insert has a new row; an update or delete leaves the last
     // insert's identifier in SQLite, which is not this statement's.
     if (result.rowsAffected > 0 && isInsert(stmt))
         result.lastInsertId = qlonglong(sqlite3_last_insert_rowid(m_db));
-    release(sql, stmt);
+    release(statement);
     return result;
 }
 

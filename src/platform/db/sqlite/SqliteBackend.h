@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QMutex>
 
+#include <unordered_map>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -25,6 +27,16 @@ QString CataloguePath(const QString& folder, const QString& catalogue);
 // when it exists already.
 void CreateCatalogue(const QString& folder, const QString& catalogue);
 
+// A prepared statement lent by the backend: the cached one for its text, or
+// one made for a single use while the cached one is busy or the cache is full.
+struct PreparedStatement {
+    QString sql;          // the system's text, as given
+    sqlite3_stmt* stmt = nullptr;
+    QStringList columns;  // result column names
+    bool cached = false;
+    bool inUse = false;
+};
+
 class SqliteBackend final : public Backend {
 public:
     // Opens an existing database file, or an in-memory one for ":memory:".
@@ -43,21 +55,24 @@ public:
     sqlite3* handle() const { return m_db; }
 
     // A prepared statement for the system's statement text, rewritten for
-    // SQLite and cached per text. The caller owns it until release().
-    sqlite3_stmt* acquire(const QString& sql);
-    void release(const QString& sql, sqlite3_stmt* stmt);
+    // SQLite and cached per text. The caller holds it until release().
+    PreparedStatement* acquire(const QString& sql);
+    void release(PreparedStatement* statement);
     // Runs text that may hold several statements separated by ";", without
     // caching (scripts, procedure bodies).
     void executeScript(const QString& script);
 
     [[noreturn]] void fail(const QString& statement) const;
     // Throws the error the last step of stmt reported, after giving stmt back.
-    [[noreturn]] void failAndRelease(const QString& statement, sqlite3_stmt* stmt);
+    [[noreturn]] void failAndRelease(PreparedStatement* statement);
 
 private:
     sqlite3* m_db = nullptr;
     QMutex m_cacheMutex;
-    QHash<QString, sqlite3_stmt*> m_cache;
+    struct TextHash {
+        size_t operator()(const QString& text) const noexcept { return qHash(text); }
+    };
+    std::unordered_map<QString, std::unique_ptr<PreparedStatement>, TextHash> m_cache;
 };
 
 // Binds params to the "?" placeholders of stmt, in order.
