@@ -1,7 +1,7 @@
 // kelvo-report: the command line around the report generator.
 #include "Subcommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 using namespace kelvo::app;
 
@@ -20,13 +20,17 @@ QString ProgramHelp(const std::vector<std::unique_ptr<Subcommand>>& commands)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The manager shows windows and needs a QApplication; the others need none.
+    const bool widgets = argc > 1 && qstrcmp(argv[1], "manager") == 0;
+    const std::unique_ptr<QCoreApplication> app =
+        widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvo-report"));
 
     std::vector<std::unique_ptr<Subcommand>> commands;
     commands.push_back(MakeDemoCommand());
     commands.push_back(MakeInitDbCommand());
     commands.push_back(MakeSqlCommand());
+    commands.push_back(MakeManagerCommand());
 
     const QStringList arguments = QCoreApplication::arguments();
     const QString first = arguments.value(1);

@@ -1,0 +1,851 @@
+// The report manager as a real window (offscreen) over a copy of the demo
+// catalogue, with a scripted prompter and window runner.
+#include "front/HostContext.h"
+#include "front/KelvoReportGenCls.h"
+#include "front/PublicClasses.h"
+#include "front/ScriptedPrompter.h"
+#include "front/ui/WindowRunner.h"
+#include "controls/ui/KelvoDate.h"
+#include "controls/ui/KelvoSelector.h"
+#include "management/ReportDefinitions.h"
+#include "management/ui/FormReportMan.h"
+#include "management/ui/FormSearch.h"
+#include "management/ui/ReportBuilderLauncher.h"
+#include "management/ui/ReportManagerWindows.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/os/KeyboardSwitcher.h"
+#include "support/TempCatalogue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+
+// GoogleTest shows QString values as text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+using front::ScriptedPrompter;
+using management::FormReportMan;
+
+// Receives the URLs the help command opens.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+namespace {
+
+const QString kNotPermitted = QString::fromUtf8(management::kNotPermittedMessage);
+
+// A component of the host that records what it is given, by name.
+class RecordingComponent final : public automation::Dispatch {
+public:
+    struct Log {
+        QList<QPair<QString, QVariant>> puts;
+        QList<QPair<QString, QVariantList>> calls;
+    };
+    explicit RecordingComponent(Log& log) : m_log(log) {}
+    QList<automation::MemberInfo> members() const override { return {}; }
+    QVariant getProperty(const QString& name) override { throw automation::AutomationError::memberNotFound(name); }
+    void putProperty(const QString& name, const QVariant& value) override { m_log.puts.append({name, value}); }
+    QVariant call(const QString& name, QVariantList& arguments) override
+    {
+        m_log.calls.append({name, arguments});
+        return {};
+    }
+
+private:
+    Log& m_log;
+};
+
+// Registers a recording component for the life of the object.
+struct RegisteredComponent {
+    QString progId;
+    RecordingComponent::Log log;
+    explicit RegisteredComponent(QString id) : progId(std::move(id))
+    {
+        front::ProcessComponents().registerComponent(progId,
+                                                     [this] { return std::make_unique<RecordingComponent>(log); });
+    }
+    ~RegisteredComponent() { front::ProcessComponents().unregisterComponent(progId); }
+    QStringList putNames() const
+    {
+        QStringList names;
+        for (const auto& p : log.puts)
+            names << p.first;
+        return names;
+    }
+};
+
+struct Identity {
+    qint16 user = 1;
+    qint16 position = 1;
+    qint16 employee = 1;
+    qint16 system = -1;
+};
+
+struct ManagerTest : ::testing::Test {
+    test::TempCatalogue catalogue = test::TempCatalogue::demo();
+    front::Session session;
+    ScriptedPrompter prompter;
+    front::ScriptedWindowRunner windows;
+    std::unique_ptr<FormReportMan> form;
+
+    void SetUp() override { open(); }
+    void TearDown() override
+    {
+        if (form)
+            form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form.reset();
+        EXPECT_EQ(prompter.pendingAnswers(), 0) << "answers left unused";
+    }
+
+    front::HostProperties properties(const Identity& id = {}) const
+    {
+        front::HostProperties p;
+        p.OleConnectionString = catalogue.connectionString();
+        p.UserID = id.user;
+        p.PositionID = id.position;
+        p.EmployeeID = id.employee;
+        p.systemID = id.system;
+        return p;
+    }
+
+    void open(const Identity& id = {})
+    {
+        form.reset();
+        front::StartContext(session, properties(id), front::ContextStart::Full);
+        form = std::make_unique<FormReportMan>(session, prompter, windows);
+        form->show();
+        QApplication::processEvents();
+    }
+
+    template <class T = QWidget>
+    T* child(const char* name) const
+    {
+        T* c = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
+    controls::KelvoSelector* selector(const char* name) const { return child<controls::KelvoSelector>(name); }
+    void click(const char* name) const { button(name)->click(); }
+    int mode() const { return session.context.ManagerMode; }
+
+    QVariant scalar(const QString& sql, const QVariantList& params = {})
+    {
+        db::Recordset rs = catalogue.connection().openRecordset(sql, params);
+        return rs.eof() ? QVariant() : rs.value(0);
+    }
+    // The identifier of a demo report.
+    qint32 demoReport(int n = 1)
+    {
+        return scalar(QStringLiteral("Select ID from tblKelvoReport order by ID limit 1 offset %1").arg(n - 1)).toInt();
+    }
+    QString adminName() { return scalar(QStringLiteral("Select FullName from tblUser where ID = 1")).toString(); }
+    QString titleOf(qint32 id)
+    {
+        return scalar(QStringLiteral("Select Title from tblKelvoReport where ID = ?"), {id}).toString();
+    }
+    // A new report saved through the window, left in view mode.
+    qint32 saveNewReport(const QString& title)
+    {
+        click("cmdNew");
+        box("txtTitle")->setText(title);
+        click("cmdFinalSave");
+        return form->ReportID();
+    }
+};
+
+// ------------------------------------------------------------------ modes
+
+struct EnablingCase {
+    const char* name;
+    int mode;
+    std::function<void(ManagerTest&)> reach;
+};
+
+void PrintTo(const EnablingCase& c, std::ostream* os) { *os << c.name; }
+
+class EnablingTable : public ManagerTest, public ::testing::WithParamInterface<EnablingCase> {};
+
+TEST_P(EnablingTable, ControlsFollowTheMode)
+{
+    GetParam().reach(*this);
+    ASSERT_EQ(mode(), GetParam().mode);
+    const int m = mode();
+    const bool entry = m == 1 || m == 2 || m == 6;
+    const bool view = m == 4;
+
+    EXPECT_EQ(button("cmdNew")->isEnabled(), !entry);
+    for (const char* name : {"cmdNewFrom", "cmdEdit", "cmdDelete", "cmdTemplate", "cmdDesignReport", "cmdRunReport"})
+        EXPECT_EQ(button(name)->isEnabled(), view) << name;
+    EXPECT_EQ(button("cmdCancel")->isEnabled(), entry);
+    EXPECT_EQ(button("cmdExit")->isEnabled(), !entry);
+    EXPECT_EQ(child<QAction>("mnuExit")->isEnabled(), !entry);
+    EXPECT_EQ(button("cmdSearch")->isEnabled(), !entry);
+    EXPECT_EQ(child<QAction>("mnuSearch")->isEnabled(), !entry);
+    EXPECT_TRUE(box("txtID")->isReadOnly());
+    EXPECT_EQ(box("txtTitle")->isReadOnly(), !entry);
+    EXPECT_EQ(box("txtAlias")->isReadOnly(), !entry);
+    EXPECT_EQ(child<QPlainTextEdit>("txtDesc")->isReadOnly(), !entry);
+    for (const char* name : {"chkIsGeneral", "chkMakeSecure", "chkMakeTree", "chkShowFlatternParameters",
+                             "chkMediaVisible"})
+        EXPECT_EQ(child<QCheckBox>(name)->isEnabled(), entry) << name;
+    for (const char* name : {"gmpGroup", "gmpSystem", "mptFormType"})
+        EXPECT_EQ(selector(name)->Active(), entry) << name;
+
+    // The toolbar mirrors the command buttons; its exit button also serves
+    // an entry in progress.
+    form->TimerButtons_Timer();
+    for (const char* key : {"cmdNew", "cmdNewFrom", "cmdEdit", "cmdDelete", "cmdCancel", "cmdSearch",
+                            "cmdDesignReport"}) {
+        ASSERT_NE(form->toolbarButton(key), nullptr) << key;
+        EXPECT_EQ(form->toolbarButton(key)->isEnabled(), button(key)->isEnabled()) << key;
+    }
+    EXPECT_TRUE(form->toolbarButton("cmdExit")->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, EnablingTable,
+    ::testing::Values(
+        EnablingCase{"Idle", 3, [](ManagerTest&) {}},
+        EnablingCase{"View", 4, [](ManagerTest& t) { t.form->ViewReportInfo(t.demoReport()); }},
+        EnablingCase{"Insert", 1, [](ManagerTest& t) { t.click("cmdNew"); }},
+        EnablingCase{"Edit", 2,
+                     [](ManagerTest& t) {
+                         t.form->ViewReportInfo(t.demoReport());
+                         t.click("cmdEdit");
+                     }},
+        EnablingCase{"InsertFrom", 6,
+                     [](ManagerTest& t) {
+                         t.form->ViewReportInfo(t.demoReport());
+                         t.click("cmdNewFrom");
+                     }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SaveEnabledCase {
+    const char* name;
+    std::function<void(ManagerTest&)> reach;
+    const char* title;
+    bool enabled;
+};
+
+void PrintTo(const SaveEnabledCase& c, std::ostream* os) { *os << c.name; }
+
+class FinalSaveEnabled : public ManagerTest, public ::testing::WithParamInterface<SaveEnabledCase> {};
+
+TEST_P(FinalSaveEnabled, OnlyDuringAnEntryWithATitle)
+{
+    GetParam().reach(*this);
+    box("txtTitle")->setText(QString::fromUtf8(GetParam().title));
+    form->RefreshTimer_Timer();
+    EXPECT_EQ(button("cmdFinalSave")->isEnabled(), GetParam().enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, FinalSaveEnabled,
+    ::testing::Values(
+        SaveEnabledCase{"IdleWithTitle", [](ManagerTest&) {}, "گزارش", false},
+        SaveEnabledCase{"ViewWithTitle", [](ManagerTest& t) { t.form->ViewReportInfo(t.demoReport()); }, "گزارش",
+                        false},
+        SaveEnabledCase{"InsertEmpty", [](ManagerTest& t) { t.click("cmdNew"); }, "", false},
+        SaveEnabledCase{"InsertSpaces", [](ManagerTest& t) { t.click("cmdNew"); }, "    ", false},
+        SaveEnabledCase{"InsertTitle", [](ManagerTest& t) { t.click("cmdNew"); }, " فروش ", true},
+        SaveEnabledCase{"EditTitle",
+                        [](ManagerTest& t) {
+                            t.form->ViewReportInfo(t.demoReport());
+                            t.click("cmdEdit");
+                        },
+                        "x", true},
+        SaveEnabledCase{"InsertFromTitle",
+                        [](ManagerTest& t) {
+                            t.form->ViewReportInfo(t.demoReport());
+                            t.click("cmdNewFrom");
+                        },
+                        "x", true},
+        SaveEnabledCase{"InsertFromEmpty",
+                        [](ManagerTest& t) {
+                            t.form->ViewReportInfo(t.demoReport());
+                            t.click("cmdNewFrom");
+                        },
+                        "", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------------------ loading and showing
+
+TEST_F(ManagerTest, LoadsIdleWithTheBasePathAndTheSelectorsFilled)
+{
+    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(form->ReportID(), -1);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("گزارش "));
+    EXPECT_EQ(session.context.BasePath, scalar("Select BasePath from tblKelvoBasePath").toString());
+    EXPECT_FALSE(selector("gmpSystem")->rows().isEmpty());
+    EXPECT_FALSE(selector("mptFormType")->rows().isEmpty());
+    EXPECT_FALSE(selector("gmpGroup")->rows().isEmpty());
+    EXPECT_TRUE(child<QCheckBox>("chkShowFlatternParameters")->isChecked());
+    EXPECT_EQ(form->focusWidget(), button("cmdNew"));
+    EXPECT_GT(session.queries.tables.capacity, 2);
+}
+
+TEST_F(ManagerTest, ViewShowsTheStoredDefinition)
+{
+    const qint32 id = demoReport(2);
+    catalogue.run(QStringLiteral("Update tblKelvoReport set Alias='it''s', Notes='n1', IsGeneral=-1, MakeSecure=1, "
+                                 "MakeTree=1, ShowFlatternParameters=0, MediaVisible=NULL, SystemID=16, "
+                                 "FormTypeID=1101, SQLSP='spX', FarsiSQLSP=NULL, CreateDate='2024-03-20' "
+                                 "Where ID=%1")
+                      .arg(id));
+    EXPECT_TRUE(form->ViewReportInfo(id));
+
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(session.context.CurrentReportID, QString::number(id));
+    EXPECT_EQ(box("txtID")->text(), QString::number(id));
+    EXPECT_EQ(box("txtTitle")->text(), titleOf(id));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("گزارش ") + titleOf(id));
+    EXPECT_EQ(box("txtAlias")->text(), QStringLiteral("it's"));
+    EXPECT_EQ(child<QPlainTextEdit>("txtDesc")->toPlainText(), QStringLiteral("n1"));
+    EXPECT_TRUE(child<QCheckBox>("chkIsGeneral")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("chkMakeSecure")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("chkMakeTree")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkShowFlatternParameters")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("chkMediaVisible")->isChecked());
+    EXPECT_TRUE(form->treeFlag());
+    EXPECT_EQ(selector("gmpSystem")->ID(), 16);
+    EXPECT_EQ(selector("mptFormType")->ID(), 1101);
+    EXPECT_EQ(child<controls::KelvoDate>("gdcDate")->Value(), QDate(2024, 3, 20));
+    EXPECT_EQ(box("txtCreatorName")->text(), adminName());
+    EXPECT_EQ(session.queries.clauses.SQLSP, QStringLiteral("spX"));
+    EXPECT_EQ(session.queries.clauses.FarsiSQLSP, QString());
+
+    // The maintenance menu shows only for subsystem 16.
+    form->RefreshTimer_Timer();
+    EXPECT_TRUE(child<QAction>("mnuPmxReport")->isVisible());
+    EXPECT_TRUE(child<QAction>("mnuInitReport")->isVisible());
+    form->ViewReportInfo(demoReport(1));
+    form->RefreshTimer_Timer();
+    EXPECT_FALSE(child<QAction>("mnuPmxReport")->isVisible());
+    // A report without a form type does not keep the previous one's.
+    EXPECT_TRUE(selector("mptFormType")->IsEmpty());
+}
+
+TEST_F(ManagerTest, ACreatorWithoutAUserRowShowsAnEmptyName)
+{
+    const qint32 orphan = demoReport(1);
+    const qint32 noCreator = demoReport(2);
+    catalogue.run(QStringLiteral("Update tblKelvoReport set CreatorID=999 Where ID=%1").arg(orphan));
+    catalogue.run(QStringLiteral("Update tblKelvoReport set CreatorID=NULL Where ID=%1").arg(noCreator));
+
+    form->ViewReportInfo(demoReport(3));
+    ASSERT_FALSE(box("txtCreatorName")->text().isEmpty());
+    form->ViewReportInfo(orphan);
+    EXPECT_EQ(box("txtCreatorName")->text(), QString());
+    form->ViewReportInfo(demoReport(3));
+    form->ViewReportInfo(noCreator);
+    EXPECT_EQ(box("txtCreatorName")->text(), QString());
+    EXPECT_EQ(mode(), 4);
+}
+
+// ------------------------------------------------------------------ new, save, cancel
+
+TEST_F(ManagerTest, NewTitleSaveGivesViewModeOnTheNewRow)
+{
+    click("cmdNew");
+    ASSERT_EQ(mode(), 1);
+    EXPECT_EQ(box("txtCreatorName")->text(), adminName());
+    EXPECT_EQ(child<controls::KelvoDate>("gdcDate")->Value(), QDate::currentDate());
+    EXPECT_EQ(form->focusWidget(), box("txtTitle"));
+    box("txtTitle")->setText(QStringLiteral("  گزارش آزمایشی ماهانه  "));
+    box("txtAlias")->setText(QStringLiteral("monthly"));
+    selector("gmpSystem")->setID(2);
+    click("cmdFinalSave");
+
+    ASSERT_EQ(mode(), 4) << (prompter.entries().isEmpty() ? "" : prompter.last().text.toStdString());
+    const qint32 id = form->ReportID();
+    EXPECT_EQ(box("txtID")->text(), QString::number(id));
+    EXPECT_EQ(session.context.CurrentReportID, QString::number(id));
+    EXPECT_EQ(box("txtTitle")->text(), QStringLiteral("گزارش آزمایشی ماهانه"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("گزارش گزارش آزمایشی ماهانه"));
+    db::Recordset rs = catalogue.connection().openRecordset(
+        "Select Title, Alias, SystemID, CreatorID, ShowFlatternParameters from tblKelvoReport where ID = ?", {id});
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.text("Title"), QStringLiteral("گزارش آزمایشی ماهانه"));
+    EXPECT_EQ(rs.text("Alias"), QStringLiteral("monthly"));
+    EXPECT_EQ(rs.value("SystemID").toInt(), 2);
+    EXPECT_EQ(rs.value("CreatorID").toInt(), 1);
+    EXPECT_EQ(rs.value("ShowFlatternParameters").toInt(), 1);
+    EXPECT_TRUE(button("cmdEdit")->isEnabled());
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+TEST_F(ManagerTest, ADuplicateTitleKeepsTheEntry)
+{
+    click("cmdNew");
+    box("txtTitle")->setText(titleOf(demoReport()));
+    const QVariant before = scalar("Select count(*) from tblKelvoReport");
+    click("cmdFinalSave");
+    EXPECT_EQ(mode(), 1);
+    EXPECT_EQ(form->ReportID(), -1);
+    EXPECT_EQ(scalar("Select count(*) from tblKelvoReport"), before);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, QStringLiteral("عنوان گزارش تكراري است."));
+}
+
+TEST_F(ManagerTest, ADatabaseFailureWhileSavingIsShownAndTheEntryKept)
+{
+    catalogue.connection().execute(
+        "CREATE TRIGGER trgRefuse BEFORE INSERT ON tblKelvoReport BEGIN SELECT RAISE(ABORT, 'refused here'); END");
+    click("cmdNew");
+    box("txtTitle")->setText(QStringLiteral("گزارش تازه"));
+    click("cmdFinalSave");
+    EXPECT_EQ(mode(), 1);
+    EXPECT_TRUE(button("cmdCancel")->isEnabled());
+    ASSERT_EQ(prompter.entriesOf(ScriptedPrompter::Kind::Error).size(), 1);
+    EXPECT_TRUE(prompter.last().details.contains(QStringLiteral("refused here"))) << prompter.last().details.toStdString();
+}
+
+TEST_F(ManagerTest, CancellingANewEntryFromAnEmptyWindowGoesIdleWithTheFocusOnExit)
+{
+    click("cmdNew");
+    box("txtTitle")->setText(QStringLiteral("نیمه کاره"));
+    prompter.answerYes();
+    click("cmdCancel");
+    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(box("txtTitle")->text(), QString());
+    EXPECT_EQ(form->focusWidget(), button("cmdExit"));
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().title, QStringLiteral("انصراف از ثبت گزارش"));
+    EXPECT_EQ(prompter.last().text, QStringLiteral("آيا مطمئن هستيد؟"));
+}
+
+TEST_F(ManagerTest, CancellingAnEditRereadsTheDefinitionFromTheDatabase)
+{
+    const qint32 id = demoReport();
+    form->ViewReportInfo(id);
+    click("cmdEdit");
+    box("txtTitle")->setText(QStringLiteral("عنوان تغییر یافته"));
+    catalogue.run(QStringLiteral("Update tblKelvoReport set Title='title in the database' Where ID=%1").arg(id));
+
+    prompter.answerNo();
+    click("cmdCancel");
+    EXPECT_EQ(mode(), 2);
+    EXPECT_EQ(box("txtTitle")->text(), QStringLiteral("عنوان تغییر یافته"));
+
+    prompter.answerYes();
+    click("cmdCancel");
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(form->ReportID(), id);
+    EXPECT_EQ(box("txtTitle")->text(), QStringLiteral("title in the database"));
+}
+
+TEST_F(ManagerTest, CancellingACopyReturnsToItsSource)
+{
+    const qint32 id = demoReport(2);
+    form->ViewReportInfo(id);
+    click("cmdNewFrom");
+    EXPECT_EQ(mode(), 6);
+    EXPECT_EQ(form->SourceReportID(), id);
+    EXPECT_EQ(box("txtID")->text(), QString());
+    EXPECT_EQ(box("txtTitle")->text(), QString());
+    prompter.answerYes();
+    click("cmdCancel");
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(form->ReportID(), id);
+    EXPECT_EQ(box("txtTitle")->text(), titleOf(id));
+}
+
+struct SubsystemCase {
+    const char* name;
+    qint16 system;
+    int expectedID; // -1: nothing chosen
+};
+
+void PrintTo(const SubsystemCase& c, std::ostream* os) { *os << c.name; }
+
+class NewReportSubsystem : public ManagerTest, public ::testing::WithParamInterface<SubsystemCase> {};
+
+TEST_P(NewReportSubsystem, StartsFromTheContextSubsystem)
+{
+    Identity id;
+    id.system = GetParam().system;
+    open(id);
+    form->ViewReportInfo(demoReport()); // a report with a subsystem was shown before
+    click("cmdNew");
+    ASSERT_EQ(mode(), 1);
+    EXPECT_EQ(selector("gmpSystem")->IsEmpty(), GetParam().expectedID == -1);
+    EXPECT_EQ(selector("gmpSystem")->ID(), GetParam().expectedID);
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, NewReportSubsystem,
+                         ::testing::Values(SubsystemCase{"None", -1, -1}, SubsystemCase{"Sales", 2, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------------------ permissions
+
+struct RefusalCase {
+    const char* name;
+    const char* command;
+    bool needsReport;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
+class PermissionRefusal : public ManagerTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(PermissionRefusal, AUserWithoutThePermissionIsToldSoAndNothingChanges)
+{
+    catalogue.run("Insert into tblUser (ID, FullName, Alias, EmployeeID, PositionID, IsActive) "
+                  "values (50, 'بدون مجوز', 'noperm', 2, 2, 1)");
+    Identity id;
+    id.user = 50;
+    open(id);
+    if (GetParam().needsReport)
+        form->ViewReportInfo(demoReport());
+    const int before = mode();
+    click(GetParam().command);
+    EXPECT_EQ(mode(), before);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().kind, ScriptedPrompter::Kind::Message);
+    EXPECT_EQ(prompter.last().title, QStringLiteral("خطا"));
+    EXPECT_EQ(prompter.last().text, kNotPermitted);
+    EXPECT_TRUE(windows.opened().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, PermissionRefusal,
+                         ::testing::Values(RefusalCase{"New", "cmdNew", false}, RefusalCase{"Edit", "cmdEdit", true},
+                                           RefusalCase{"Delete", "cmdDelete", true},
+                                           RefusalCase{"Search", "cmdSearch", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ManagerTest, TheDemoStorekeeperMaySearchButNotCreate)
+{
+    Identity storekeeper;
+    storekeeper.user = 5;
+    open(storekeeper);
+    click("cmdNew");
+    EXPECT_EQ(mode(), 3);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, kNotPermitted);
+    click("cmdSearch");
+    EXPECT_EQ(windows.opened(), QStringList{"FormSearch"});
+    EXPECT_EQ(prompter.entries().size(), 1);
+}
+
+// ------------------------------------------------------------------ delete
+
+TEST_F(ManagerTest, ConfirmedDeleteRemovesTheRowAndGoesIdle)
+{
+    const qint32 id = saveNewReport(QStringLiteral("برای حذف"));
+    ASSERT_EQ(mode(), 4);
+
+    prompter.answerNo();
+    click("cmdDelete");
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(scalar("Select count(*) from tblKelvoReport where ID = ?", {id}).toInt(), 1);
+
+    prompter.answerYes();
+    click("cmdDelete");
+    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(form->ReportID(), -1);
+    EXPECT_EQ(box("txtID")->text(), QString());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("گزارش "));
+    EXPECT_EQ(scalar("Select count(*) from tblKelvoReport where ID = ?", {id}).toInt(), 0);
+    EXPECT_EQ(prompter.entriesOf(ScriptedPrompter::Kind::Question).last().title, QStringLiteral("حذف گزارش"));
+}
+
+// ------------------------------------------------------------------ search, design, exit
+
+TEST_F(ManagerTest, SearchOpensFormSearchAndAChosenReportIsShown)
+{
+    const qint32 id = demoReport(3);
+    const QString title = titleOf(id);
+    windows.expect([&](QWidget& window) {
+        auto* search = qobject_cast<management::FormSearch*>(&window);
+        ASSERT_NE(search, nullptr);
+        window.findChild<QLineEdit*>("txtTitle")->setText(title);
+        search->search(); // one match: chosen at once
+    });
+    click("cmdSearch");
+    EXPECT_EQ(windows.opened(), QStringList{"FormSearch"});
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(form->ReportID(), id);
+    EXPECT_EQ(box("txtTitle")->text(), title);
+
+    windows.expect([](QWidget& window) { window.close(); });
+    child<QAction>("mnuSearch")->trigger();
+    EXPECT_EQ(windows.opened(), (QStringList{"FormSearch", "FormSearch"}));
+}
+
+TEST_F(ManagerTest, DesignOpensTheRegisteredWindowOrSaysItIsMissing)
+{
+    const qint32 id = demoReport();
+    form->ViewReportInfo(id);
+    management::SetReportBuilderOpener({});
+    click("cmdDesignReport");
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, QString::fromUtf8(management::kReportBuilderMissingMessage));
+
+    qint32 opened = 0;
+    QWidget* parent = nullptr;
+    management::SetReportBuilderOpener([&](const management::ReportBuilderRequest& r) {
+        opened = r.reportID;
+        parent = r.manager;
+    });
+    click("cmdDesignReport");
+    management::SetReportBuilderOpener({});
+    EXPECT_EQ(opened, id);
+    EXPECT_EQ(parent, form.get());
+    EXPECT_EQ(prompter.entries().size(), 1);
+}
+
+TEST_F(ManagerTest, ExitAsksOnlyDuringAnEntry)
+{
+    click("cmdNew");
+    // The toolbar's exit button cancels an entry of modes 1 and 2.
+    prompter.answerNo();
+    form->Toolbar1_ButtonClick("CMDEXIT");
+    EXPECT_EQ(prompter.last().title, QStringLiteral("انصراف از ثبت گزارش"));
+    EXPECT_EQ(mode(), 1);
+
+    // A close by the title bar asks whether to leave.
+    prompter.answerNo();
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(prompter.last().title, QStringLiteral("خروج از گزارشساز"));
+
+    prompter.answerYes();
+    click("cmdCancel");
+    ASSERT_EQ(mode(), 3);
+    const int asked = prompter.entries().size();
+    session.TempQueryText = QStringLiteral("select 1");
+    click("cmdExit");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(prompter.entries().size(), asked);
+    EXPECT_EQ(session.TempQueryText, QString());
+}
+
+TEST_F(ManagerTest, ToolbarKeysRunTheirCommands)
+{
+    form->Toolbar1_ButtonClick("cmdnew");
+    EXPECT_EQ(mode(), 1);
+    form->Toolbar1_ButtonClick("cmdCASHK");
+    EXPECT_EQ(mode(), 1);
+    // A disabled command does not run from the toolbar.
+    form->Toolbar1_ButtonClick("cmdDelete");
+    EXPECT_EQ(mode(), 1);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+    form->Toolbar1_ButtonClick("mnuOperations");
+    EXPECT_TRUE(form->operationMenu()->isVisible());
+    form->operationMenu()->close();
+}
+
+// ------------------------------------------------------------------ host components and help
+
+TEST_F(ManagerTest, TemplateGivesTheComponentTheConnectionUserAndReport)
+{
+    const qint32 id = demoReport();
+    form->ViewReportInfo(id);
+    {
+        RegisteredComponent component(FormReportMan::kTemplateProgId);
+        click("cmdTemplate");
+        EXPECT_EQ(component.putNames(), (QStringList{"ConnectionString", "OleConnectionString", "UserID", "FormID"}));
+        EXPECT_EQ(component.log.puts[0].second.toString(), catalogue.connectionString());
+        EXPECT_EQ(component.log.puts[2].second.toInt(), 1);
+        EXPECT_EQ(component.log.puts[3].second.toInt(), 12533);
+        ASSERT_EQ(component.log.calls.size(), 2);
+        EXPECT_EQ(component.log.calls[0].first, QStringLiteral("Load"));
+        EXPECT_EQ(component.log.calls[0].second, QVariantList{id});
+        EXPECT_EQ(component.log.calls[1].first, QStringLiteral("Show"));
+    }
+    EXPECT_TRUE(prompter.entries().isEmpty());
+
+    // Not installed: the failure is shown.
+    click("cmdTemplate");
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().kind, ScriptedPrompter::Kind::Error);
+    EXPECT_EQ(prompter.last().title, QStringLiteral("خطاي شماره :  429"));
+}
+
+TEST_F(ManagerTest, FormRunnerStartsTheFormGeneratorOnTheReportForm)
+{
+    catalogue.run("Insert into tblKelvoFormType (ID, Name, FileName) values (2305, 'فرم گزارش', "
+                  "'comFormGenerator.comFormExe.ocx');"
+                  "Insert into tblKelvoFormTables (FormTypeID, TableName, IsPrimary) values (2305, 'tblKelvoReport', 1)");
+    RegisteredComponent generator(QStringLiteral("KelvoFormGenerator.comFormExe"));
+    const qint32 id = demoReport();
+    form->ViewReportInfo(id);
+    click("cmdFormRunner");
+    EXPECT_EQ(generator.putNames(), (QStringList{"OleConnectionString", "UserID", "PositionID", "EmployeeID"}));
+    ASSERT_EQ(generator.log.calls.size(), 1);
+    EXPECT_EQ(generator.log.calls[0].first, QStringLiteral("View"));
+    EXPECT_EQ(generator.log.calls[0].second,
+              (QVariantList{2305, QStringLiteral("ID=%1").arg(id), QString()}));
+
+    click("cmdNew");
+    click("cmdFormRunner");
+    ASSERT_EQ(generator.log.calls.size(), 2);
+    EXPECT_EQ(generator.log.calls[1].first, QStringLiteral("ClearShow"));
+    EXPECT_EQ(generator.log.calls[1].second, (QVariantList{2305, QString()}));
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+TEST_F(ManagerTest, UpdateTablesAddsTheCatalogueNewTablesToTheDictionary)
+{
+    catalogue.connection().execute("CREATE TABLE tblNewHostTable (ID int, Name nvarchar(20))");
+    ASSERT_EQ(scalar("Select count(*) from tblKelvoTable where Name = 'tblNewHostTable'").toInt(), 0);
+    click("cmdUpdateTable");
+    EXPECT_EQ(scalar("Select count(*) from tblKelvoTable where Name = 'tblNewHostTable'").toInt(), 1);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+TEST_F(ManagerTest, MaintenanceMenuRefillsTheSnapshotTables)
+{
+    catalogue.run("Delete from tblPmxVWREPORT");
+    form->ViewReportInfo(demoReport());
+    selector("gmpSystem")->setID(16);
+    form->RefreshTimer_Timer();
+    ASSERT_TRUE(child<QAction>("mnuPmxReport")->isVisible());
+    child<QAction>("mnuPmxReport")->trigger();
+    EXPECT_EQ(scalar("Select count(*) from tblPmxVWREPORT"), scalar("Select count(*) from vwpmxreport"));
+    EXPECT_GT(scalar("Select count(*) from tblPmxVWREPORT").toInt(), 0);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+TEST_F(ManagerTest, EnteringTheTitleAndAliasBoxesLoadsTheirKeyboards)
+{
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(box("txtAlias"), &in);
+    EXPECT_EQ(os::ProcessKeyboardSwitcher().lastRequested(), QStringLiteral("00000409"));
+    session.context.FarsiKeyboardLayout = QStringLiteral("00000429");
+    QApplication::sendEvent(box("txtTitle"), &in);
+    EXPECT_EQ(os::ProcessKeyboardSwitcher().lastRequested(), QStringLiteral("00000429"));
+}
+
+TEST_F(ManagerTest, F1OpensTheHelpFileUnderTheBasePathOrSaysItIsMissing)
+{
+    const QString base = catalogue.folder() + QStringLiteral("/host");
+    catalogue.connection().execute("Update tblKelvoBasePath set BasePath = ?", {base});
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(box("txtTitle"), &f1);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, QStringLiteral("مسير فايل راهنما مشخص نيست."));
+
+    ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("/Tivran/Help/tivran help detail")));
+    QFile help(base + QStringLiteral("/Tivran/Help/tivran help detail/ReportHelp.chm"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    QApplication::sendEvent(box("txtTitle"), &f1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(recorder.urls.size(), 1);
+    EXPECT_EQ(recorder.urls[0].toLocalFile(), QFileInfo(help).absoluteFilePath());
+    EXPECT_EQ(prompter.entries().size(), 1);
+}
+
+// ------------------------------------------------------------------ the public class
+
+struct PublicClassTest : ManagerTest {
+    void SetUp() override {}
+    void assign(front::KelvoReportGenCls& gen)
+    {
+        gen.setOleConnectionString(catalogue.connectionString());
+        gen.setUserID(1);
+        gen.setPositionID(1);
+        gen.setEmployeeID(1);
+        gen.setsystemID(-1);
+    }
+};
+
+TEST_F(PublicClassTest, ClearShowAndViewOpenTheManager)
+{
+    management::ReportManagerWindows host(prompter, windows);
+    front::KelvoReportGenCls gen(session);
+    gen.setReportManagerHost(&host);
+    assign(gen);
+
+    gen.ClearShow();
+    QPointer<FormReportMan> empty = host.lastWindow();
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->isVisible()); // the demo asks for modeless windows
+    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(empty->ReportID(), -1);
+
+    qint32 id = demoReport(2);
+    gen.View(id);
+    QPointer<FormReportMan> shown = host.lastWindow();
+    ASSERT_TRUE(shown);
+    EXPECT_NE(shown.data(), empty.data());
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(shown->ReportID(), id);
+    EXPECT_EQ(shown->findChild<QLineEdit*>("txtTitle")->text(), titleOf(id));
+
+    // Closed windows are deleted.
+    empty->close();
+    shown->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(empty);
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(windows.opened().isEmpty());
+}
+
+TEST_F(PublicClassTest, TheModalFlagShowsTheManagerThroughTheRunner)
+{
+    catalogue.run("Update tblKelvoSystemParameters set Value = '1' where ID = 123");
+    management::ReportManagerWindows host(prompter, windows);
+    front::KelvoReportGenCls gen(session);
+    gen.setReportManagerHost(&host);
+    assign(gen);
+    qint32 id = demoReport();
+    int shownMode = 0;
+    QString shownID;
+    windows.expect([&](QWidget& window) {
+        shownMode = session.context.ManagerMode;
+        shownID = window.findChild<QLineEdit*>("txtID")->text();
+    });
+    gen.LimitedView(id);
+    EXPECT_EQ(windows.opened(), QStringList{"FormReportMan"});
+    EXPECT_EQ(shownMode, 4);
+    EXPECT_EQ(shownID, QString::number(id));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(host.lastWindow());
+}
+
+TEST_F(PublicClassTest, InstalledWindowsServeTheProcessClass)
+{
+    management::InstallReportWindows();
+    ASSERT_NE(front::ProcessReportManagerHost(), nullptr);
+    front::KelvoReportGenCls gen(session);
+    assign(gen);
+    gen.ClearShow();
+    QWidget* manager = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FormReportMan") && w->isVisible())
+            manager = w;
+    ASSERT_NE(manager, nullptr);
+    manager->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+#include "FormReportManTest.moc"
