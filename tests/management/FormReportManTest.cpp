@@ -472,6 +472,24 @@ TEST_F(ManagerTest, CancellingACopyReturnsToItsSource)
     EXPECT_EQ(box("txtTitle")->text(), titleOf(id));
 }
 
+TEST_F(ManagerTest, ACopyIsSavedAsANewReportWithTheSourceQuery)
+{
+    const qint32 source = demoReport(2);
+    form->ViewReportInfo(source);
+    click("cmdNewFrom");
+    box("txtTitle")->setText(QStringLiteral("رونوشت گزارش"));
+    prompter.answerNo(); // carry over only the query, not the layout
+    click("cmdFinalSave");
+    ASSERT_EQ(mode(), 4);
+    const qint32 copy = form->ReportID();
+    EXPECT_NE(copy, source);
+    EXPECT_EQ(box("txtID")->text(), QString::number(copy));
+    EXPECT_EQ(prompter.last().title, QStringLiteral("انتقال اطلاعات گزارش اصلي"));
+    EXPECT_EQ(scalar("Select SQLQuery from tblKelvoReport where ID = ?", {copy}),
+              scalar("Select SQLQuery from tblKelvoReport where ID = ?", {source}));
+    EXPECT_EQ(titleOf(copy), QStringLiteral("رونوشت گزارش"));
+}
+
 struct SubsystemCase {
     const char* name;
     qint16 system;
