@@ -74,6 +74,9 @@ enum class DeleteOutcome {
 
 // Deletes a definition with its dependent rows in one transaction, after the
 // permission check and the questions (general report, called by others).
+// A failure inside the transaction is answered with Failed (rolled back,
+// message shown); a failure of the permission check or of the look-up of
+// calling reports, before anything is written, throws db::DbError.
 DeleteOutcome DeleteReport(front::Session& session, front::Prompter& prompter, qint32 reportID, bool isGeneral);
 
 } // namespace kelvo::management
