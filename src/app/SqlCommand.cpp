@@ -1,6 +1,7 @@
 #include "Subcommand.h"
 #include "TextTable.h"
 
+#include "platform/VariantKinds.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 
@@ -27,19 +28,7 @@ bool ReturnsRows(const QString& statement)
 
 bool IsNumber(const QVariant& value)
 {
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
+    return IsIntegerValue(value) || IsRealValue(value);
 }
 
 QString CellText(const QVariant& value)

@@ -1,6 +1,7 @@
 #include "front/KelvoComponentApi.h"
 
 #include "front/PublicClasses.h"
+#include "platform/VariantKinds.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
 
@@ -101,26 +102,20 @@ KelvoValue fromVariant(KelvoObject& owner, const QVariant& value, const KelvoVal
     KelvoValue v{};
     if (!value.isValid())
         return v;
+    if (kelvo::IsIntegerValue(value)) {
+        v.type = KELVO_INTEGER;
+        v.integer = value.toLongLong();
+        return v;
+    }
+    if (kelvo::IsRealValue(value)) {
+        v.type = KELVO_REAL;
+        v.real = value.toDouble();
+        return v;
+    }
     switch (value.metaType().id()) {
     case QMetaType::Bool:
         v.type = KELVO_BOOLEAN;
         v.integer = value.toBool() ? 1 : 0;
-        return v;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-        v.type = KELVO_INTEGER;
-        v.integer = value.toLongLong();
-        return v;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        v.type = KELVO_REAL;
-        v.real = value.toDouble();
         return v;
     case QMetaType::QString:
         v.type = KELVO_TEXT;

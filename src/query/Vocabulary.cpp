@@ -1,5 +1,6 @@
 #include "query/Vocabulary.h"
 
+#include "platform/VariantKinds.h"
 #include "query/TextPrimitives.h"
 
 #include <limits>
@@ -125,20 +126,9 @@ namespace {
 
 double NumericValue(const QVariant& v)
 {
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Bool:
+    if (IsIntegerValue(v) || IsRealValue(v) || v.typeId() == QMetaType::Bool)
         return v.toDouble();
-    default:
-        return text::LeadingNumber(v.toString());
-    }
+    return text::LeadingNumber(v.toString());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/automation/PropertyBag.h"
 
+#include "platform/VariantKinds.h"
 #include "platform/automation/AutomationError.h"
 
 #include <QFile>
@@ -20,26 +21,13 @@ QJsonValue toJson(const QVariant& value)
 {
     if (!value.isValid())
         return QJsonValue(QJsonValue::Null);
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
-        return value.toBool();
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return value.toDouble();
-    case QMetaType::QString:
-        return value.toString();
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
+    if (IsIntegerValue(value))
         return value.toLongLong();
-    default:
-        return value.toString();
-    }
+    if (IsRealValue(value))
+        return value.toDouble();
+    if (value.metaType().id() == QMetaType::Bool)
+        return value.toBool();
+    return value.toString();
 }
 
 QVariant fromJson(const QJsonValue& value)

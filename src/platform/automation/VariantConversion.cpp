@@ -1,5 +1,6 @@
 #include "platform/automation/VariantConversion.h"
 
+#include "platform/VariantKinds.h"
 #include "platform/automation/AutomationError.h"
 
 #include <cmath>
@@ -18,24 +19,13 @@ double wholeNumber(const QVariant& value)
 {
     if (!value.isValid())
         return 0;
+    if (IsIntegerValue(value))
+        return double(value.toLongLong());
+    if (IsRealValue(value))
+        return std::nearbyint(value.toDouble()); // default rounding: half to even
     switch (value.metaType().id()) {
     case QMetaType::Bool:
         return value.toBool() ? -1 : 0;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return double(value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return std::nearbyint(value.toDouble()); // default rounding: half to even
     case QMetaType::QString: {
         bool ok = false;
         const double d = value.toString().trimmed().toDouble(&ok);

@@ -1,5 +1,6 @@
 #include "platform/db/sqlite/SqliteBackend.h"
 
+#include "platform/VariantKinds.h"
 #include "platform/db/DbError.h"
 #include "platform/db/sqlite/EmbeddedCatalogue.h"
 #include "platform/db/sqlite/EmbeddedDialect.h"
@@ -347,21 +348,15 @@ void BindValue(sqlite3_stmt* stmt, int index, const QVariant& v)
         sqlite3_bind_null(stmt, index);
         return;
     }
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
+    if (IsIntegerValue(v) || v.typeId() == QMetaType::Bool) {
         sqlite3_bind_int64(stmt, index, v.toLongLong());
-        break;
-    case QMetaType::Double:
-    case QMetaType::Float:
+        return;
+    }
+    if (IsRealValue(v)) {
         sqlite3_bind_double(stmt, index, v.toDouble());
-        break;
+        return;
+    }
+    switch (v.typeId()) {
     case QMetaType::QByteArray: {
         const QByteArray bytes = v.toByteArray();
         sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
