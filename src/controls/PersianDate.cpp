@@ -1,5 +1,7 @@
 #include "controls/PersianDate.h"
 
+#include "text/PersianText.h"
+
 #include <QCalendar>
 #include <QRegularExpression>
 
@@ -28,23 +30,11 @@ QString JalaliText(const QDate& date)
 QDate ParseJalaliText(const QString& text)
 {
     static const QRegularExpression form(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
-    const QRegularExpressionMatch match = form.match(AsciiDigits(text.trimmed()));
+    const QRegularExpressionMatch match = form.match(text::AsciiDigits(text.trimmed()));
     if (!match.hasMatch())
         return {};
     return Jalali().dateFromParts(match.captured(1).toInt(), match.captured(2).toInt(),
                                   match.captured(3).toInt());
-}
-
-QString AsciiDigits(QString text)
-{
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0x06F0 && u <= 0x06F9)
-            c = QChar(u'0' + (u - 0x06F0));
-        else if (u >= 0x0660 && u <= 0x0669)
-            c = QChar(u'0' + (u - 0x0660));
-    }
-    return text;
 }
 
 } // namespace kelvo::controls

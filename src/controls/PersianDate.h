@@ -14,7 +14,4 @@ QString JalaliText(const QDate& date);
 // date when the text is not a date of the Persian calendar.
 QDate ParseJalaliText(const QString& text);
 
-// Persian (U+06F0…) and Arabic-Indic (U+0660…) digits replaced by ASCII ones.
-QString AsciiDigits(QString text);
-
 } // namespace kelvo::controls

@@ -1,7 +1,7 @@
 #include "management/ReportSearch.h"
 
-#include "query/TextPrimitives.h"
-#include "query/Vocabulary.h"
+#include "sql/SqlDialect.h"
+#include "text/TextPrimitives.h"
 
 namespace kelvo::management {
 
@@ -24,14 +24,15 @@ const char16_t kOracleSearch[] =
     u"= tblKelvoReportGroup.ID LEFT OUTER JOIN tblKelvoSystem ON tblKelvoReport.SystemID = tblKelvoSystem.ID INNER "
     u"JOIN tblUser ON tblUser.ID = tblKelvoReport.CreatorID WHERE (tblKelvoReport.ID >= - 1)";
 
-// " and <column> like '%text%'" when the trimmed text is not empty.
-QString LikeCondition(const char* column, const QString& text)
+// " and <column> like '%text%'" when the trimmed text is not empty; the
+// text is meant literally, and the two forms of ی, ک and the digits match.
+QString LikeCondition(const sql::Dialect& dialect, const char* column, const QString& text)
 {
-    const QString trimmed = query::text::TrimBlanks(text);
+    const QString trimmed = text::TrimBlanks(text);
     if (trimmed.isEmpty())
         return {};
-    return QStringLiteral(" and tblKelvoReport.") + QLatin1String(column) + QStringLiteral(" like '%") +
-           query::QuoteEscape(trimmed) + QStringLiteral("%'");
+    return QStringLiteral(" and ") +
+           dialect.containsText(QStringLiteral("tblKelvoReport.") + QLatin1String(column), trimmed);
 }
 
 // The condition of a pair of boxes: none when both are ticked, one value when
@@ -50,27 +51,30 @@ QString PairCondition(bool first, bool second, const QString& onlyFirst, const Q
 
 } // namespace
 
-QString BuildSearchStatement(const SearchFilters& f, bool oracle)
+QString BuildSearchStatement(const SearchFilters& f, const sql::Dialect& dialect)
 {
-    QString sql = QString::fromUtf16(oracle ? kOracleSearch : kSqlServerSearch);
-    sql += LikeCondition("Notes", f.notes);
-    sql += LikeCondition("Title", f.title);
-    sql += LikeCondition("Alias", f.alias);
+    QString sql = QString::fromUtf16(dialect.isOracle() ? kOracleSearch : kSqlServerSearch);
+    sql += LikeCondition(dialect, "Notes", f.notes);
+    sql += LikeCondition(dialect, "Title", f.title);
+    sql += LikeCondition(dialect, "Alias", f.alias);
     if (f.systemID)
         sql += QStringLiteral(" and tblKelvoReport.SystemID =") + QString::number(*f.systemID);
     if (f.formTypeID)
         sql += QStringLiteral(" and tblKelvoReport.FormTypeID =") + QString::number(*f.formTypeID);
-    const QString from = query::text::TrimBlanks(f.fromDate);
+    const QString from = text::TrimBlanks(f.fromDate);
     if (!from.isEmpty())
-        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate >= '") + query::QuoteEscape(from) + u'\'';
-    const QString to = query::text::TrimBlanks(f.toDate);
+        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate >= ") + dialect.text(from);
+    const QString to = text::TrimBlanks(f.toDate);
     if (!to.isEmpty())
-        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate <= '") + query::QuoteEscape(to) + u'\'';
+        sql += QStringLiteral(" and tblKelvoReport.FarsiCreateDate <= ") + dialect.text(to);
     // A report without an alias is no temporary list: NULL must not hide it.
     if (!f.tempList)
-        sql += QStringLiteral(" and (tblKelvoReport.Alias is null or tblKelvoReport.Alias not like 'فهرست موقت')");
+        sql += QStringLiteral(" and (tblKelvoReport.Alias is null or tblKelvoReport.Alias not like ") +
+               dialect.text(QStringLiteral("فهرست موقت")) + u')';
     if (!f.formSearch)
-        sql += QStringLiteral(" and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType))");
+        sql += QStringLiteral(" and not (tblKelvoReport.ID  in (Select ") +
+               dialect.isNull(QStringLiteral("ReportID"), QStringLiteral("-1")) +
+               QStringLiteral(" from tblKelvoFormType))");
     if (f.creatorID)
         sql += QStringLiteral(" and tblUser.id= ") + QString::number(*f.creatorID);
     sql += PairCondition(f.isPrivate, f.isGeneral, QStringLiteral(" and tblKelvoReport.IsGeneral= 0"),

@@ -3,6 +3,10 @@
 #include <QString>
 #include <optional>
 
+namespace kelvo::sql {
+class Dialect;
+}
+
 namespace kelvo::management {
 
 // The filters of the report search window; texts are taken trimmed and a
@@ -25,7 +29,7 @@ struct SearchFilters {
 };
 
 // The search statement: the fixed statement of the database kind followed by
-// one condition per filter in use, every text passed through QuoteEscape.
-QString BuildSearchStatement(const SearchFilters& filters, bool oracle);
+// one condition per filter in use, every text written by the dialect.
+QString BuildSearchStatement(const SearchFilters& filters, const sql::Dialect& dialect);
 
 } // namespace kelvo::management

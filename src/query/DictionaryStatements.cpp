@@ -1,5 +1,7 @@
 #include "query/DictionaryStatements.h"
 
+#include "sql/SqlDialect.h"
+
 namespace kelvo::query {
 
 QString DictionaryColumnsStatement(bool oracle)
@@ -27,7 +29,15 @@ QString ColumnReferenceStatement()
     return QStringLiteral(
         "Select  tblKelvoColumn.Name, tblKelvoColumn.Description as ColumnDesc, "
         "tblKelvoTable.Description as TableDesc, TableName from tblKelvoColumn inner join tblKelvoTable "
-        "On TableName=tblKelvoTable.Name Where TableName like ? and tblKelvoColumn.Name like ?");
+        "On TableName=tblKelvoTable.Name Where TableName like ?") +
+           sql::Dialect::likeEscape() + QStringLiteral(" and tblKelvoColumn.Name like ?") + sql::Dialect::likeEscape();
+}
+
+QString DescribedTablesStatement(const sql::Dialect& dialect, bool atInit)
+{
+    return QStringLiteral("SELECT * FROM tblKelvoTable ") + (atInit ? QStringLiteral("") : QStringLiteral(" ")) +
+           QStringLiteral("Where ") + dialect.length(QStringLiteral("Description")) +
+           (atInit ? QStringLiteral(">0 ") : QStringLiteral(">0"));
 }
 
 } // namespace kelvo::query

@@ -1,7 +1,7 @@
 #include "query/QueryClauses.h"
 
 #include "query/SelectItems.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 
 namespace kelvo::query {
 

@@ -3,8 +3,9 @@
 #include "platform/db/Connection.h"
 #include "query/DictionaryStatements.h"
 #include "query/StoreFullError.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 #include "query/Vocabulary.h"
+#include "sql/SqlDialect.h"
 
 #include <cmath>
 
@@ -162,14 +163,14 @@ void ReadColumn(QueryColumn& column, const QString& tableName, const SelectListF
 
 void InitQueryModel(QueryTableList& model, db::Connection& db)
 {
-    model.capacity = CountRows(db, QStringLiteral("SELECT * FROM tblKelvoTable Where len(Description)>0 ")) + 2;
+    model.capacity = CountRows(db, DescribedTablesStatement(sql::Dialect::Of(db), true)) + 2;
 }
 
 void RebuildQueryModel(QueryStores& stores, db::Connection& db)
 {
     const QueryClauses& c = stores.clauses;
     QueryTableList model;
-    model.capacity = CountRows(db, QStringLiteral("SELECT * FROM tblKelvoTable  Where len(Description)>0")) + 2;
+    model.capacity = CountRows(db, DescribedTablesStatement(sql::Dialect::Of(db), false)) + 2;
     const QString statement = DictionaryColumnsStatement(db.isOracle());
 
     SelectListForTests select;
@@ -341,7 +342,9 @@ QString TranslateColumnRef(db::Connection& db, const QString& expression)
         return expression;
     const QString table = TrimBlanks(QStringView(expression).left(dot));
     const QString column = TrimBlanks(QStringView(expression).mid(dot + 1));
-    db::Recordset rs = db.openRecordset(ColumnReferenceStatement(), {table, column});
+    const sql::Dialect dialect = sql::Dialect::Of(db);
+    db::Recordset rs =
+        db.openRecordset(ColumnReferenceStatement(), {dialect.likeLiteral(table), dialect.likeLiteral(column)});
     if (rs.eof())
         return expression;
     const QString tableText = rs.isNull(QStringLiteral("TableDesc")) ? rs.text(QStringLiteral("TableName"))

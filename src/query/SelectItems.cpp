@@ -2,7 +2,7 @@
 
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 #include "query/Vocabulary.h"
 #include "platform/db/Connection.h"
 #include "repository/Captions.h"
@@ -63,23 +63,48 @@ QList<ScannedSelectItem> ScanSelectList(const QString& q)
         t.begin = std::min(t.begin + p + 2, t.end); // the text from position p + 3
         view = s.mid(t.begin, t.size());
 
-        const qsizetype commaAt = view.indexOf(u',');
-        qsizetype k = commaAt < 0 ? view.size() : commaAt + 1;
-        Range alias = {t.begin, commaAt < 0 ? t.end : t.begin + commaAt};
-        alias = TrimRange(s, alias);
-        const qsizetype fromAt = s.mid(alias.begin, alias.size()).indexOf(u"from", 0, Qt::CaseInsensitive);
-        if (fromAt >= 0)
-            alias = TrimRange(s, {alias.begin, alias.begin + fromAt});
-        const QStringView aliasText = s.mid(alias.begin, alias.size());
-
-        if (aliasText.contains(u'\'')) {
-            items.append({expression, -1, UnquoteCaption(aliasText), alias.end});
+        // A quoted alias is one token: commas, "from" and doubled quotes
+        // inside it belong to the caption.
+        qsizetype k = 0; // 1-based position of the comma that ends the item, else the rest's length
+        qsizetype quoteAt = 0;
+        while (quoteAt < view.size() && view[quoteAt] == u' ')
+            ++quoteAt;
+        if (quoteAt < view.size() && view[quoteAt] == u'\'') {
+            qsizetype close = quoteAt + 1;
+            QString caption;
+            for (; close < view.size(); ++close) {
+                if (view[close] != u'\'') {
+                    caption += view[close];
+                } else if (close + 1 < view.size() && view[close + 1] == u'\'') {
+                    caption += u'\'';
+                    ++close;
+                } else {
+                    break;
+                }
+            }
+            const qsizetype end = std::min(close, view.size() - 1);
+            const qsizetype commaAt = view.indexOf(u',', end);
+            k = commaAt < 0 ? view.size() : commaAt + 1;
+            items.append({expression, -1, TrimBlanks(caption), t.begin + end + 1});
         } else {
-            QString number = aliasText.toString();
-            number.remove(u'~');
-            int value = 0;
-            if (IsNumber(number) && ToInt32(LeadingNumber(number), value))
-                items.append({expression, value, QString(), alias.end});
+            const qsizetype commaAt = view.indexOf(u',');
+            k = commaAt < 0 ? view.size() : commaAt + 1;
+            Range alias = {t.begin, commaAt < 0 ? t.end : t.begin + commaAt};
+            alias = TrimRange(s, alias);
+            const qsizetype fromAt = s.mid(alias.begin, alias.size()).indexOf(u"from", 0, Qt::CaseInsensitive);
+            if (fromAt >= 0)
+                alias = TrimRange(s, {alias.begin, alias.begin + fromAt});
+            const QStringView aliasText = s.mid(alias.begin, alias.size());
+
+            if (aliasText.contains(u'\'')) {
+                items.append({expression, -1, UnquoteCaption(aliasText), alias.end});
+            } else {
+                QString number = aliasText.toString();
+                number.remove(u'~');
+                int value = 0;
+                if (IsNumber(number) && ToInt32(LeadingNumber(number), value))
+                    items.append({expression, value, QString(), alias.end});
+            }
         }
 
         if (view.size() - k > 0)
@@ -155,7 +180,7 @@ QString MakeSelectDisplayText(const SelectItemList& list, const QString& selectT
         // The alias is replaced where it was found, so that a caption that
         // itself holds "~N" text is never read again.
         const QString tilde = u'~' + token;
-        const QString quoted = u'\'' + caption + u'\'';
+        const QString quoted = u'\'' + QuoteEscape(caption) + u'\'';
         const QStringView atTilde = QStringView(s).mid(p - 1);
         bool replaced = true;
         if (atTilde.startsWith(QString(tilde + u", ")))
@@ -166,7 +191,7 @@ QString MakeSelectDisplayText(const SelectItemList& list, const QString& selectT
             s.replace(p - 1, tilde.size(), quoted);
         else
             replaced = false;
-        pos = replaced ? p + caption.size() + 3 : p + 1;
+        pos = replaced ? p + quoted.size() + 1 : p + 1;
     }
     return s;
 }

@@ -39,9 +39,10 @@ struct ScannedSelectItem {
 
 // Reads the items of a query text's select list. The first six characters
 // (the word "select") are dropped; each item is the text before " as "
-// (lower case only) and its alias runs to the next comma; an alias is cut
-// before "from" in any case. Only items whose alias is quoted or a number
-// are returned. Pure.
+// (lower case only). A quoted alias is one token up to its closing quote (a
+// doubled quote stands for one), whatever it holds; any other alias runs to
+// the next comma and is cut before "from" in any case. Only items whose alias
+// is quoted or a number are returned. Pure.
 QList<ScannedSelectItem> ScanSelectList(const QString& queryText);
 
 // Count := 0.
@@ -59,7 +60,8 @@ void AddSelectItem(SelectItemList& list, db::Connection& db, const QString& expr
                    int captionNumber, const QString& caption);
 
 // The select list with every "~N" alias shown as the matching item's
-// caption in quotes (an empty caption when no item has that number).
+// caption in quotes, its apostrophes doubled (an empty caption when no item
+// has that number).
 QString MakeSelectDisplayText(const SelectItemList& list, const QString& selectText);
 
 } // namespace kelvo::query

@@ -1,7 +1,7 @@
 #include "query/Vocabulary.h"
 
 #include "platform/VariantKinds.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 
 #include <limits>
 
@@ -97,18 +97,6 @@ QString OperatorToSql(const QString& farsiWord)
             return QString::fromUtf16(word.sql);
     }
     return {};
-}
-
-QString QuoteEscape(const QString& text)
-{
-    QString out;
-    out.reserve(text.size() + 2);
-    for (QChar c : text) {
-        out += c;
-        if (c == u'\'')
-            out += c;
-    }
-    return out;
 }
 
 int ValOrMinusOne(const QString& text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sql/SqlDialect.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -35,8 +37,7 @@ QString AggregateToSql(const QString& farsiWord);
 QString AggregateToFarsi(const QString& sqlName);
 QString OperatorToSql(const QString& farsiWord);
 
-// The text with every apostrophe doubled, for a value inside '…' in SQL.
-QString QuoteEscape(const QString& text);
+using sql::QuoteEscape;
 // -1 for a blank text, else the text's leading number rounded half to even
 // (0 when it has none; clamped to the 32-bit range).
 int ValOrMinusOne(const QString& text);

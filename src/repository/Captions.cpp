@@ -1,7 +1,8 @@
 #include "repository/Captions.h"
 
 #include "platform/db/Connection.h"
-#include "query/TextPrimitives.h"
+#include "sql/SqlDialect.h"
+#include "text/TextPrimitives.h"
 
 namespace kelvo::repository {
 
@@ -9,13 +10,18 @@ namespace {
 
 QString NormaliseCaption(const QString& caption)
 {
-    QString text = query::text::TrimBlanks(caption);
+    QString text = text::TrimBlanks(caption);
     if (text.endsWith(u':'))
         text.chop(1);
-    return query::text::TrimBlanks(text);
+    return text::TrimBlanks(text);
 }
 
 } // namespace
+
+QString CaptionLookupStatement(const sql::Dialect& dialect)
+{
+    return QStringLiteral("Select * from tblKelvoCaption Where ") + dialect.matchesBound(QStringLiteral("EngCaption"));
+}
 
 int GetCaptionId(db::Connection& db, QString& persianCaption, QString& englishCaption)
 {
@@ -28,10 +34,11 @@ int GetCaptionId(db::Connection& db, QString& persianCaption, QString& englishCa
     if (englishCaption.isEmpty())
         return 0;
 
-    // The caption is matched with like, "%" and "_" acting as wildcards; it is
+    // The caption is matched with like, as typed: "%", "_" and "[" stand for
+    // themselves, and the two forms of ی, ک and the digits are one. It is
     // bound, so an apostrophe in it cannot break the statement.
-    db::Recordset rs = db.openRecordset(QStringLiteral("Select * from tblKelvoCaption Where EngCaption like ?"),
-                                        {englishCaption});
+    const sql::Dialect dialect = sql::Dialect::Of(db);
+    db::Recordset rs = db.openRecordset(CaptionLookupStatement(dialect), {dialect.boundLiteral(englishCaption)});
     if (rs.eof()) {
         const db::ProcedureResult result = db.callProcedure(
             QStringLiteral("spKelvoAddCaption"),
@@ -39,7 +46,7 @@ int GetCaptionId(db::Connection& db, QString& persianCaption, QString& englishCa
         return result.returnValue.toInt();
     }
     int id = 0;
-    query::text::ToInt32(query::text::LeadingNumber(rs.text(QStringLiteral("ID"))), id);
+    text::ToInt32(text::LeadingNumber(rs.text(QStringLiteral("ID"))), id);
     return id;
 }
 

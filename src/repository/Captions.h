@@ -5,6 +5,9 @@
 namespace kelvo::db {
 class Connection;
 }
+namespace kelvo::sql {
+class Dialect;
+}
 
 // Numbered captions: tblKelvoCaption holds a caption's English text by
 // number, tblKelvoLangCaption its text per language.
@@ -12,6 +15,10 @@ namespace kelvo::repository {
 
 inline constexpr int kPersianLanguage = 1;
 inline constexpr int kEnglishLanguage = 2;
+
+// The look-up of a caption by its English text; bound: the text as
+// Dialect::boundLiteral writes it.
+QString CaptionLookupStatement(const sql::Dialect& dialect);
 
 // Finds or registers the caption with these texts. Both texts are normalised
 // in place (trimmed, one trailing ":" dropped, trimmed again); an empty one

@@ -2,6 +2,7 @@
 #include "../repository/QStringPrinter.h"
 #include "ManagementFixture.h"
 #include "management/ReportSearch.h"
+#include "sql/SqlDialect.h"
 
 using namespace kelvo;
 using namespace kelvo::management;
@@ -21,7 +22,7 @@ struct ReportSearch : test::ManagementFixture {
                       "update tblKelvoReport set Alias='فهرست موقت' where ID=5;"
                       "update tblKelvoFormType set ReportID=6 where ID=2101");
     }
-    QList<int> found(const SearchFilters& f) { return ids(BuildSearchStatement(f, false)); }
+    QList<int> found(const SearchFilters& f) { return ids(BuildSearchStatement(f, sql::Dialect::SqlServer())); }
 };
 
 } // namespace
@@ -64,6 +65,10 @@ TEST_F(ReportSearch, FiltersPickTheReports)
         {"only non-trees", [](SearchFilters& f) { f.makeTree = false; }, {1, 2, 4}},
         {"neither tree nor non-tree", [](SearchFilters& f) { f.makeTree = f.isNotTree = false; }, {}},
         {"filters combine", [](SearchFilters& f) { f.systemID = 1; f.isGeneral = false; }, {4}},
+        // As people type today: Persian ی and ک find the Arabic forms stored.
+        {"Persian letters find Arabic ones", [](SearchFilters& f) { f.title = "کارکنان"; }, {1, 4}},
+        {"a wildcard is meant literally", [](SearchFilters& f) { f.title = "%"; }, {}},
+        {"an underscore is meant literally", [](SearchFilters& f) { f.title = "_"; }, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,23 +91,36 @@ TEST_F(ReportSearch, StatementKeepsTheConditionsInOrder)
     f.creatorID = 3;
     f.isGeneral = false;
     f.isNotTree = false;
-    const QString sql = BuildSearchStatement(f, false);
+    const QString sql = BuildSearchStatement(f, sql::Dialect::SqlServer());
     EXPECT_TRUE(sql.startsWith("SELECT tblKelvoReport.ID AS ID, tblKelvoReport.SystemID, ISNULL(tblKelvoReport.Notes, "
                                "'') AS ReportDesc,"));
     const QString tail = sql.mid(sql.indexOf("WHERE (tblKelvoReport.ID >= - 1)") + 32);
-    EXPECT_EQ(tail, " and tblKelvoReport.Notes like '%n%'"
-                    " and tblKelvoReport.Title like '%t''%'"
-                    " and tblKelvoReport.Alias like '%a%'"
-                    " and tblKelvoReport.SystemID =1"
-                    " and tblKelvoReport.FormTypeID =2"
-                    " and tblKelvoReport.FarsiCreateDate >= '1403/01/01'"
-                    " and tblKelvoReport.FarsiCreateDate <= '1403/12/29'"
-                    " and (tblKelvoReport.Alias is null or tblKelvoReport.Alias not like 'فهرست موقت')"
-                    " and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType))"
-                    " and tblUser.id= 3"
-                    " and tblKelvoReport.IsGeneral= 0"
-                    " and tblKelvoReport.MakeTree= 1");
-    const QString oracle = BuildSearchStatement(SearchFilters{}, true);
+    const auto contains = [](const char* column, const char* text) -> QString {
+        return " and " + sql::Dialect::SqlServer().containsText(QString("tblKelvoReport.") + column, text);
+    };
+    EXPECT_EQ(tail, contains("Notes", "n") + contains("Title", "t'") + contains("Alias", "a") +
+                        " and tblKelvoReport.SystemID =1"
+                        " and tblKelvoReport.FormTypeID =2"
+                        " and tblKelvoReport.FarsiCreateDate >= N'1403/01/01'"
+                        " and tblKelvoReport.FarsiCreateDate <= N'1403/12/29'"
+                        " and (tblKelvoReport.Alias is null or tblKelvoReport.Alias not like N'فهرست موقت')"
+                        " and not (tblKelvoReport.ID  in (Select isnull(ReportID, -1) from tblKelvoFormType))"
+                        " and tblUser.id= 3"
+                        " and tblKelvoReport.IsGeneral= 0"
+                        " and tblKelvoReport.MakeTree= 1");
+    EXPECT_TRUE(contains("Title", "t'").contains("like N'%t''%' ESCAPE"));
+    const QString oracle = BuildSearchStatement(SearchFilters{}, sql::Dialect::Oracle());
     EXPECT_TRUE(oracle.contains("NVL(tblKelvoReport.Description, '') AS ReportDesc"));
     EXPECT_TRUE(oracle.contains("NVL(tblKelvoReportGroup.Name, '') AS    GroupName"));
+    // Oracle's forms throughout: NVL, plain literals, its own folding.
+    SearchFilters filtered;
+    filtered.title = "فروش";
+    filtered.fromDate = "1403/01/01";
+    const QString oracleFiltered = BuildSearchStatement(filtered, sql::Dialect::Oracle());
+    EXPECT_TRUE(oracleFiltered.contains("(Select NVL(ReportID, -1) from tblKelvoFormType)"));
+    EXPECT_TRUE(oracleFiltered.contains("TRANSLATE(tblKelvoReport.Title,"));
+    EXPECT_TRUE(oracleFiltered.contains(">= '1403/01/01'"));
+    EXPECT_TRUE(oracleFiltered.contains("not like 'فهرست موقت'"));
+    EXPECT_FALSE(oracleFiltered.contains("N'"));
+    EXPECT_FALSE(oracleFiltered.contains("isnull", Qt::CaseInsensitive));
 }

@@ -53,7 +53,8 @@ TEST_F(DemoDictionary, TranslateColumnRef)
         {"tblInvoice.TotalAmount", amount},
         {"TBLINVOICE.totalamount", amount},          // like ignores case
         {" tblInvoice . TotalAmount ", amount},      // both names trimmed
-        {"tblInvoice.TotalAmoun_", amount},          // like wildcards act in names
+        {"tblInvoice.TotalAmoun_", "tblInvoice.TotalAmoun_"}, // "_" is no wildcard in a name
+        {"tblInvoice.Total%", "tblInvoice.Total%"},
         {"tblCustomer.Name", Ar("مشتریان_نام مشتری")},
         {"SUM(tblInvoice.TotalAmount)", "SUM(tblInvoice.TotalAmount)"},
         {"tblInvoice.TotalAmount + 1", "tblInvoice.TotalAmount + 1"},

@@ -3,7 +3,7 @@
 // assembly and splitting unchanged.
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 #include "QueryMutations.h"
 
 #include "QStringPrinter.h"
@@ -161,7 +161,7 @@ TEST(QueryTextProperty, RegeneratedClausesSurviveAssemblyAndSplit)
         english.EQuery = AssembleEditorQuery(
             {regenerated.ESelect, regenerated.EFrom, regenerated.EWhere, regenerated.EGroupBy, orderBy});
         ASSERT_FALSE(SplitEnglishQuery(english));
-        using text::TrimBlanks;
+        using kelvo::text::TrimBlanks;
         EXPECT_EQ(TrimBlanks(english.ESelect), regenerated.ESelect);
         EXPECT_EQ(TrimBlanks(english.EFrom), regenerated.EFrom);
         EXPECT_EQ(TrimBlanks(english.EWhere), regenerated.EWhere);

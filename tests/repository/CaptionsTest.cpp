@@ -65,14 +65,25 @@ TEST_F(Captions, EmptyCaptionsGiveZero)
     EXPECT_EQ(captionRows(), 0);
 }
 
-TEST_F(Captions, EnglishCaptionIsMatchedWithLike)
+TEST_F(Captions, EnglishCaptionIsMatchedAsTyped)
 {
-    QString persian = "نام";
-    QString english = "Name";
-    const int id = GetCaptionId(db, persian, english);
-    QString otherPersian = "نمره";
-    QString pattern = "na_e";
-    EXPECT_EQ(GetCaptionId(db, otherPersian, pattern), id); // "_" is a wildcard, case is ignored
+    const auto idOf = [this](QString english) {
+        QString persian = "نام";
+        return GetCaptionId(db, persian, english);
+    };
+    const int name = idOf("Name");
+    const int total = idOf("Total 1");
+    EXPECT_EQ(idOf("NAME"), name); // case is ignored
+    // "_", "%" and "[" stand for themselves: each is a caption of its own.
+    const int underscored = idOf("Total_1");
+    EXPECT_NE(underscored, total);
+    EXPECT_EQ(idOf("Total_1"), underscored);
+    EXPECT_NE(idOf("Na%"), name);
+    EXPECT_NE(idOf("[N]ame"), name);
+    // The Arabic and Persian forms of a letter are one.
+    const int persianKaf = idOf("کد ۱");
+    EXPECT_EQ(idOf("كد 1"), persianKaf);
+    EXPECT_EQ(captionRows(), 6);
 }
 
 TEST_F(Captions, TextIsPersianElseEnglishElseEmpty)

@@ -7,6 +7,7 @@
 #include "front/ui/AppStyle.h"
 #include "platform/db/DbError.h"
 #include "platform/os/KeyboardSwitcher.h"
+#include "sql/SqlDialect.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -148,7 +149,7 @@ void FormSearch::search()
     grid->setRowCount(0);
     try {
         db::Recordset rs =
-            m_session.DtEn.openRecordset(BuildSearchStatement(filters(), front::IsOracle(m_session.DtEn)));
+            m_session.DtEn.openRecordset(BuildSearchStatement(filters(), sql::Dialect::Of(m_session.DtEn)));
         const bool hasGroup = rs.hasField(QStringLiteral("GroupName"));
         int row = 0;
         while (!rs.eof()) {

@@ -6,7 +6,7 @@
 // The text primitives the query rules are written in. Positions here count
 // from 1 as the rules do (0 means "not found"), and slicing never fails: a
 // start past the end or a negative length yields an empty text.
-namespace kelvo::query::text {
+namespace kelvo::text {
 
 // 1-based position of the first needle at or after start, 0 when absent.
 qsizetype Find(QStringView hay, QStringView needle, Qt::CaseSensitivity cs = Qt::CaseSensitive,
@@ -44,4 +44,4 @@ bool IsNumber(QStringView s);
 // Rounds half to even; false when the value does not fit 32 bits.
 bool ToInt32(double value, int& out);
 
-} // namespace kelvo::query::text
+} // namespace kelvo::text

@@ -1,9 +1,9 @@
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 
 #include <cmath>
 #include <limits>
 
-namespace kelvo::query::text {
+namespace kelvo::text {
 
 qsizetype Find(QStringView hay, QStringView needle, Qt::CaseSensitivity cs, qsizetype start)
 {
@@ -141,4 +141,4 @@ bool ToInt32(double value, int& out)
     return true;
 }
 
-} // namespace kelvo::query::text
+} // namespace kelvo::text
