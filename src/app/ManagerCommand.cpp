@@ -5,7 +5,7 @@
 #include "Subcommand.h"
 
 #include "front/PublicClasses.h"
-#include "front/ui/AppStyle.h"
+#include "front/ui/HostApplication.h"
 #include "management/ui/ReportManagerWindows.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
@@ -140,8 +140,7 @@ public:
             PrintError(QStringLiteral("kelvo-report manager: the program was started without its windows."));
             return 1;
         }
-        QApplication::setLayoutDirection(Qt::RightToLeft);
-        QApplication::setFont(front::PersianFont());
+        front::PrepareApplication(*app);
         management::InstallReportWindows();
 
         try {

@@ -8,23 +8,12 @@ namespace kelvo::front {
 namespace {
 
 const QLatin1String kCatalogueKey(";Initial Catalog");
-// The catalogue name starts just behind ";Initial Catalog=".
-constexpr qsizetype kCatalogueNameOffset = 17;
 
 // Sets a connection's provider from the connection string, then the string.
 void SetProviderAndString(db::Connection& connection, const QString& connectionString)
 {
     connection.setProvider(db::ProviderOfConnectionString(connectionString));
     connection.setConnectionString(connectionString);
-}
-
-// Whether the value that starts at pos ends there: only blanks up to the
-// next ";" or the end of the string.
-bool valueEndsAt(const QString& s, qsizetype pos)
-{
-    while (pos < s.size() && s[pos].isSpace())
-        ++pos;
-    return pos == s.size() || s[pos] == u';';
 }
 
 } // namespace
@@ -55,38 +44,20 @@ QString FarsiLayoutForMajorVersion(int major, const QString& current)
 
 QString MasterConnectionString(const QString& connectionString)
 {
-    const qsizetype match = connectionString.indexOf(kCatalogueKey, 0, Qt::CaseInsensitive);
-    if (match < 0)
+    const db::ConnectionString parsed(connectionString);
+    parsed.checkSound();
+    if (connectionString.indexOf(kCatalogueKey, 0, Qt::CaseInsensitive) < 0)
         throw db::DbError(QStringLiteral("The connection string names no Initial Catalog, so the Master "
                                          "catalogue of its server cannot be reached: \"%1\"")
-                              .arg(connectionString));
-    const qsizetype start = match + kCatalogueNameOffset;
-    const qsizetype end = connectionString.indexOf(u';', start);
-    const QString catalogue = connectionString.mid(start, end < 0 ? -1 : end - start);
-    if (catalogue.trimmed().isEmpty())
+                              .arg(db::MaskPasswords(connectionString)));
+    const QString catalogue = parsed.value(QStringLiteral("Initial Catalog"));
+    if (catalogue.isEmpty())
         throw db::DbError(QStringLiteral("The connection string names an empty Initial Catalog: \"%1\"")
-                              .arg(connectionString));
-
-    // Only whole values are replaced: "Password=Acc1" stays as it is when
-    // the catalogue is Acc.
-    const QString needle = u'=' + catalogue;
-    QString result;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = connectionString.indexOf(needle, from, Qt::CaseInsensitive);
-        if (at < 0)
-            break;
-        const qsizetype after = at + needle.size();
-        if (!valueEndsAt(connectionString, after)) {
-            result += connectionString.mid(from, after - from);
-            from = after;
-            continue;
-        }
-        result += connectionString.mid(from, at - from) + QStringLiteral("=Master");
-        from = after;
-    }
-    result += connectionString.mid(from);
-    return result;
+                              .arg(db::MaskPasswords(connectionString)));
+    // Only the catalogue keys' values change: "User ID=kelvo" stays as it is
+    // when the catalogue is Kelvo.
+    return parsed.withValueReplaced({QStringLiteral("Initial Catalog"), QStringLiteral("Database")}, catalogue,
+                                    QStringLiteral("Master"));
 }
 
 bool ReadModalWindows(db::Connection& main)

@@ -95,9 +95,10 @@ bool IsOracle(const db::Connection& main);
 // "00000401", 5 and 6 give "00000429", any other keeps current.
 QString FarsiLayoutForMajorVersion(int major, const QString& current);
 
-// The master catalogue's connection string: every "=<catalogue>" value, the
-// catalogue being the one named after ";Initial Catalog", becomes "=Master".
-// Throws db::DbError when the string names no catalogue that way.
+// The master catalogue's connection string: the value of each catalogue key
+// (Initial Catalog, Database) that names the catalogue of ";Initial Catalog"
+// becomes "Master"; every other key keeps its value. Throws db::DbError when
+// the string names no catalogue that way or is unsound.
 QString MasterConnectionString(const QString& connectionString);
 
 // Whether system parameter 123 asks for modal windows.

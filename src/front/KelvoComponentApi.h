@@ -66,6 +66,23 @@ KelvoValue kelvo_object(KelvoObject* value);
 int kelvo_member_count(KelvoObject* object);
 const char* kelvo_member(KelvoObject* object, int slot, int* kind);
 
+/* The component's windows in a host that runs no Qt event loop. The first
+ * window a method opens makes the application object when the process has
+ * none. With modal windows (system parameter 123) the method returns when its
+ * window is closed; modeless windows need events: either run the loop below,
+ * which returns when the last window is closed, or call kelvo_process_events
+ * often from the host's own loop. */
+/* Runs the event loop until the last open window is closed; returns at once
+ * when none is open. 0, or -1 when the loop ended with an error. */
+int kelvo_run_event_loop(void);
+/* Handles the pending events of the windows and returns. */
+void kelvo_process_events(void);
+/* How many of the component's windows are open. */
+int kelvo_open_windows(void);
+/* Closes every open window, as by its title bar (a window may still ask its
+ * question first). */
+void kelvo_close_windows(void);
+
 /* The number and description of the last failure on this thread (0 and ""
  * after a successful call). */
 int kelvo_last_error_number(void);

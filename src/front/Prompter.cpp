@@ -1,5 +1,7 @@
 #include "front/Prompter.h"
 
+#include "platform/automation/AutomationError.h"
+
 namespace kelvo::front {
 
 int Prompter::AskYesNo(const QString& title, const QString& question)
@@ -22,6 +24,11 @@ void Prompter::DisplayError(bool checkProvider, const QString& message, const QS
             report.details = errors.first().description;
     }
     presentError(report);
+}
+
+void Prompter::DisplayError(const db::DbError& error, const QString& message)
+{
+    DisplayError(false, message, error.fullText(), QStringLiteral("خطا"), automation::ErrProviderFailure);
 }
 
 QString Prompter::ErrorCaption(qint64 errorNumber)

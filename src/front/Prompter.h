@@ -61,6 +61,10 @@ public:
     void DisplayError(bool checkProvider, const QString& message, const QString& details,
                       const QString& title, qint64 errorNumber = 0);
 
+    // Shows a failed database call: the message, with the database's own
+    // errors as the details, under the title "خطا".
+    void DisplayError(const db::DbError& error, const QString& message);
+
     // The provider errors DisplayError may consult; none when null.
     void setProviderErrors(const ProviderErrorSource* source) { m_providerErrors = source; }
 

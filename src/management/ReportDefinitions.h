@@ -24,6 +24,12 @@ enum Permission : int {
 inline const char* const kNotPermittedMessage =
     "شما مجاز به انجام اين عمليات نيستيد. لطفاً با نگهدارنده سيستم هماهنگ کنيد.";
 
+// Shown when a report was saved but the saver's own position could not be
+// granted it, so that the report would not be listed for its creator.
+inline const char* const kOwnGrantFailedMessage =
+    "گزارش ذخيره شد، اما دسترسي سمت شما به آن ثبت نشد و گزارش براي شما نمايش داده نميشود. لطفاً با نگهدارنده "
+    "سيستم هماهنگ کنيد.";
+
 // Whether the current user may run a command: the main connection's
 // spKelvoHasPermission with @UserID and @FormPermissionID; non-zero allows.
 bool HasPermission(front::Session& session, int permissionNumber);
@@ -59,9 +65,11 @@ struct SaveResult {
 // Saves the definition shown by the manager in mode (1 insert, 2 edit,
 // 6 insert-from): duplicate check, insert (modes 1, 6), header update, the
 // copy of the source definition (mode 6, asking whether to carry its layout
-// over), then the grants by position. The row writes run in one transaction;
-// the grants follow it. Throws db::DbError when a write fails (nothing of
-// the row writes is kept).
+// over; each layout step that fails is undone alone and skipped), then the
+// grants by position. The row writes run in one transaction; the grants
+// follow it, and a failure of the saver's own grant is shown through the
+// prompter (the definition stays saved). Throws db::DbError when a write
+// fails (nothing of the row writes is kept).
 SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mode, qint32 reportID,
                       qint32 sourceReportID, const ReportHeader& header);
 
@@ -69,13 +77,15 @@ enum class DeleteOutcome {
     Deleted,
     NotPermitted, // the refusal was shown
     Declined,     // the user answered no to one of the questions
-    Failed,       // rolled back; "به اين گزارش وابستگي وجود دارد. امكان حذف آن وجود ندارد." was shown
+    Failed,       // rolled back; a refused constraint showed "به اين گزارش وابستگي وجود دارد. امكان حذف
+                  // آن وجود ندارد.", any other failure the database's message
 };
 
-// Deletes a definition with its dependent rows in one transaction, after the
-// permission check and the questions (general report, called by others).
-// A failure inside the transaction is answered with Failed (rolled back,
-// message shown); a failure of the permission check or of the look-up of
+// Deletes a definition with every row that hangs off it (layout, colours,
+// parameters, links, charts, buttons, distribution, grants) in one
+// transaction, and clears the form types that name it, after the permission
+// check and the questions (general report, called by others). A failure
+// inside the transaction is answered with Failed (rolled back, message shown); a failure of the permission check or of the look-up of
 // calling reports, before anything is written, throws db::DbError.
 DeleteOutcome DeleteReport(front::Session& session, front::Prompter& prompter, qint32 reportID, bool isGeneral);
 

@@ -78,7 +78,43 @@ QList<ListedPosition> CollectPositions(db::Connection& secondary, int formTypeID
     return list;
 }
 
-void GrantToPositions(db::Connection& secondary, const GrantArguments& a)
+namespace {
+
+// Grants the form to one position unless it has a row already, then sets its
+// edit flag. Throws db::DbError when a step fails.
+void GrantToPosition(db::Connection& secondary, const GrantArguments& a, qint32 positionID)
+{
+    const QString form = Num(a.formID);
+    const QString formType = Num(a.formTypeID);
+    const QString position = Num(positionID);
+    {
+        db::Recordset rs = secondary.openRecordset(
+            QStringLiteral("select * from  tblKelvoAllowablePositions where FormID=") + form +
+            QStringLiteral("  and FormTypeID=") + formType + QStringLiteral(" and SecurePositionID=") + position);
+        if (!rs.isEmpty())
+            return; // an existing grant keeps its edit flag
+    }
+    secondary.callProcedure(QStringLiteral("spKelvoFormSecurePosAddNew"),
+                            {{QStringLiteral("@FormID"), a.formID},
+                             {QStringLiteral("@FormTypeID"), a.formTypeID},
+                             {QStringLiteral("@SecurePositionID"), positionID},
+                             {QStringLiteral("@SecureUserID"), a.secureUserID},
+                             {QStringLiteral("@IsActive"), a.isActive},
+                             {QStringLiteral("@ActivatorUserID"), a.activatorUserID},
+                             {QStringLiteral("@ActivateDate"), a.activateDate},
+                             {QStringLiteral("@PVActivateDate"), a.persianActivateDate},
+                             {QStringLiteral("@DeactivatorUserID"), a.deactivatorUserID},
+                             {QStringLiteral("@DeactivateDate"), a.deactivateDate},
+                             {QStringLiteral("@PVDeactivateDate"), a.persianDeactivateDate}});
+    const QString canEdit = positionID == a.positionID ? QStringLiteral("1") : QStringLiteral("0");
+    secondary.execute(QStringLiteral("update tblKelvoAllowablePositions set CanEdit=") + canEdit +
+                      QStringLiteral(" where FormID=") + form + QStringLiteral(" and FormTypeID=") + formType +
+                      QStringLiteral(" and SecurePositionID=") + position);
+}
+
+} // namespace
+
+std::optional<db::DbError> GrantToPositions(db::Connection& secondary, const GrantArguments& a)
 {
     QList<ListedPosition> positions;
     try {
@@ -88,43 +124,18 @@ void GrantToPositions(db::Connection& secondary, const GrantArguments& a)
         positions = {{a.positionID, false}};
     }
 
-    const QString form = Num(a.formID);
-    const QString formType = Num(a.formTypeID);
+    std::optional<db::DbError> ownFailure;
     for (const ListedPosition& listed : positions) {
-        const QString position = Num(listed.positionID);
         try {
-            db::Recordset rs = secondary.openRecordset(
-                QStringLiteral("select * from  tblKelvoAllowablePositions where FormID=") + form +
-                QStringLiteral("  and FormTypeID=") + formType + QStringLiteral(" and SecurePositionID=") + position);
-            if (!rs.isEmpty())
-                continue; // an existing grant keeps its edit flag
-        } catch (const db::DbError&) {
-            continue;
-        }
-        try {
-            secondary.callProcedure(
-                QStringLiteral("spKelvoFormSecurePosAddNew"),
-                {{QStringLiteral("@FormID"), a.formID},
-                 {QStringLiteral("@FormTypeID"), a.formTypeID},
-                 {QStringLiteral("@SecurePositionID"), listed.positionID},
-                 {QStringLiteral("@SecureUserID"), a.secureUserID},
-                 {QStringLiteral("@IsActive"), a.isActive},
-                 {QStringLiteral("@ActivatorUserID"), a.activatorUserID},
-                 {QStringLiteral("@ActivateDate"), a.activateDate},
-                 {QStringLiteral("@PVActivateDate"), a.persianActivateDate},
-                 {QStringLiteral("@DeactivatorUserID"), a.deactivatorUserID},
-                 {QStringLiteral("@DeactivateDate"), a.deactivateDate},
-                 {QStringLiteral("@PVDeactivateDate"), a.persianDeactivateDate}});
-        } catch (const db::DbError&) {
-        }
-        try {
-            const QString canEdit = listed.positionID == a.positionID ? QStringLiteral("1") : QStringLiteral("0");
-            secondary.execute(QStringLiteral("update tblKelvoAllowablePositions set CanEdit=") + canEdit +
-                              QStringLiteral(" where FormID=") + form + QStringLiteral(" and FormTypeID=") + formType +
-                              QStringLiteral(" and SecurePositionID=") + position);
-        } catch (const db::DbError&) {
+            GrantToPosition(secondary, a, listed.positionID);
+        } catch (const db::DbError& e) {
+            // Another position's grant may fail without stopping the rest;
+            // the saver's own is the one that makes the report visible.
+            if (listed.positionID == a.positionID)
+                ownFailure = e;
         }
     }
+    return ownFailure;
 }
 
 } // namespace kelvo::repository

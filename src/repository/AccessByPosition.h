@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace kelvo::repository {
 
 // Reports are form type 2302 in the host's model of forms.
@@ -37,8 +39,9 @@ struct GrantArguments {
 };
 
 // Grants the form to the position and every collected one that has no row
-// yet (CanEdit 1 for the saver's position, 0 for the others). Database errors
-// are ignored: a failed grant never stops a save.
-void GrantToPositions(db::Connection& secondary, const GrantArguments& arguments);
+// yet (CanEdit 1 for the saver's position, 0 for the others). A failed grant
+// never stops the others: failures of the other positions' grants are
+// ignored, and the failure of the saver's own position's grant is returned.
+std::optional<db::DbError> GrantToPositions(db::Connection& secondary, const GrantArguments& arguments);
 
 } // namespace kelvo::repository

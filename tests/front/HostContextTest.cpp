@@ -1,7 +1,10 @@
 #include "HostTables.h"
 
 #include "front/HostContext.h"
+#include "platform/db/ConnectionString.h"
 #include "platform/db/DbError.h"
+
+#include <functional>
 #include "platform/os/OsVersion.h"
 
 using namespace kelvo;
@@ -209,15 +212,22 @@ TEST_F(ContextStartTest, SystemParameter123WithValue1MakesWindowsModal)
     }
 }
 
-TEST(MasterConnectionString, EveryEqualsCatalogueValueBecomesMaster)
+TEST(MasterConnectionString, TheCatalogueKeysBecomeMaster)
 {
     struct Case {
         const char* given;
         const char* expected;
     };
     const Case cases[] = {
+        // Only the catalogue keys change, whatever else holds the same name.
         {"Provider=SQLOLEDB.1;Initial Catalog=Acc;Data Source=srv;X=acc;Y=ACC;User ID=sa",
-         "Provider=SQLOLEDB.1;Initial Catalog=Master;Data Source=srv;X=Master;Y=Master;User ID=sa"},
+         "Provider=SQLOLEDB.1;Initial Catalog=Master;Data Source=srv;X=acc;Y=ACC;User ID=sa"},
+        {"Provider=SQLOLEDB.1;Initial Catalog=Kelvo;Data Source=srv;User ID=kelvo;Password=pw",
+         "Provider=SQLOLEDB.1;Initial Catalog=Master;Data Source=srv;User ID=kelvo;Password=pw"},
+        {"Provider=SQLOLEDB.1;Initial Catalog=Acc;Database=ACC;Data Source=srv",
+         "Provider=SQLOLEDB.1;Initial Catalog=Master;Database=Master;Data Source=srv"},
+        {"Provider=SQLOLEDB.1;Initial Catalog=\"Acc\";Data Source=srv",
+         "Provider=SQLOLEDB.1;Initial Catalog=Master;Data Source=srv"},
         {"Provider=SQLOLEDB.1;initial catalog=Acc;Data Source=srv",
          "Provider=SQLOLEDB.1;initial catalog=Master;Data Source=srv"},
         // The catalogue may end the string.
@@ -229,6 +239,52 @@ TEST(MasterConnectionString, EveryEqualsCatalogueValueBecomesMaster)
     };
     for (const Case& k : cases)
         EXPECT_EQ(front::MasterConnectionString(k.given), k.expected) << k.given;
+}
+
+// A value with text after its closing quote, or a quote never closed, is
+// refused with the key named; no message shows a password.
+TEST(ConnectionStrings, UnsoundQuotingIsRefusedAndPasswordsAreNeverShown)
+{
+    struct Case {
+        const char* given;
+        const char* key;
+    };
+    const Case cases[] = {
+        {"Provider=SQLOLEDB.1;Password=\"ab\"c;Initial Catalog=Acc;Data Source=s", "Password"},
+        {"Provider=SQLOLEDB.1;Initial Catalog=Acc;User ID='x;Password=secret;Data Source=s", "User ID"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        for (const auto& call : std::initializer_list<std::function<void()>>{
+                 [&] { front::MasterConnectionString(c.given); },
+                 [&] { db::ProviderOfConnectionString(c.given); },
+                 [&] { db::Connection(c.given).open(); }}) {
+            try {
+                call();
+                ADD_FAILURE() << "accepted";
+            } catch (const db::DbError& e) {
+                EXPECT_TRUE(e.description().contains(c.key)) << e.description().toStdString();
+                EXPECT_FALSE(e.fullText().contains("secret"));
+                EXPECT_FALSE(e.fullText().contains("ab\""));
+            }
+        }
+    }
+
+    EXPECT_EQ(db::MaskPasswords("Provider=SQLOLEDB.1;User ID=sa;Password=s3cret;PWD=\"a;b\";pwd = {x}"),
+              "Provider=SQLOLEDB.1;User ID=sa;Password=****;PWD=****;pwd = ****");
+    try {
+        front::MasterConnectionString("Provider=MSDAORA.1;Data Source=orcl;User ID=x;Password=tiger");
+        ADD_FAILURE() << "accepted";
+    } catch (const db::DbError& e) {
+        EXPECT_FALSE(e.fullText().contains("tiger"));
+        EXPECT_TRUE(e.fullText().contains("Password=****"));
+    }
+    // A driver's own message that quotes the string is masked as well.
+    const db::DbError quoted(QStringLiteral("login failed for DRIVER=x;UID=sa;PWD=tiger;"), 18456,
+                             QStringLiteral("connect PWD=tiger"));
+    EXPECT_FALSE(quoted.fullText().contains("tiger"));
+    EXPECT_FALSE(quoted.statement().contains("tiger"));
+    EXPECT_FALSE(QString::fromStdString(quoted.what()).contains("tiger"));
 }
 
 TEST(MasterConnectionString, StringWithoutInitialCatalogFails)

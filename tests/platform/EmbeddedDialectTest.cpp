@@ -44,14 +44,14 @@ const RewriteCase kRewriteCases[] = {
      "kv_object_name('tblKelvoReport'))"},
     // Literals, quoted and bracketed names pass through untouched.
     {"SELECT 'isnull(x) left( top 5 Delete t insert u (Select', [isnull], \"left\", [left](1) FROM t",
-     "SELECT 'isnull(x) left( top 5 Delete t insert u (Select', [isnull], \"left\", [left](1) FROM t"},
+     "SELECT 'isnull(x) left( top 5 Delete t insert u (Select', \"isnull\", \"left\", \"left\"(1) FROM t"},
     {"SELECT * FROM tblKelvoTable WHERE Description = N'گزارش left(isnull '' top 1'",
      "SELECT * FROM tblKelvoTable WHERE Description = 'گزارش left(isnull '' top 1'"},
     {"select 'it''s' -- isnull(\n, x /* left( */ from t", "select 'it''s' -- isnull(\n, x /* left( */ from t"},
     // Delete without FROM, insert without INTO, parenthesised insert source.
     {"Delete tblKelvoReportLayout  Where ReportID = 5", "Delete FROM tblKelvoReportLayout  Where ReportID = 5"},
     {"delete from tblKelvoReportButtons where ID=3", "delete from tblKelvoReportButtons where ID=3"},
-    {"Delete [tbl x] Where a=1; insert t (a) values (2)", "Delete FROM [tbl x] Where a=1; insert INTO t (a) values (2)"},
+    {"Delete [tbl x] Where a=1; insert t (a) values (2)", "Delete FROM \"tbl x\" Where a=1; insert INTO t (a) values (2)"},
     {"insert tblKelvoReportExpression (ReportID, Name) (Select 7, Name From tblKelvoReportExpression Where ReportID = 3)",
      "insert INTO tblKelvoReportExpression (ReportID, Name) Select 7, Name From tblKelvoReportExpression Where "
      "ReportID = 3"},
@@ -74,11 +74,11 @@ const RewriteCase kRewriteCases[] = {
      "SELECT FirstName || '  ' || SureName AS N FROM tblEmployee"},
     {"SELECT a + b, (a + 1) + 'x', c + 2 FROM t", "SELECT a + b, (a + 1) || 'x', c + 2 FROM t"},
     {"SELECT * FROM t WHERE Name LIKE '%' + ? + '%' AND n + 1 > 2",
-     "SELECT * FROM t WHERE Name LIKE '%' || ? || '%' AND n + 1 > 2"},
+     "SELECT * FROM t WHERE Name LIKE '%' || ?1 || '%' AND n + 1 > 2"},
     {"SELECT isnull(a,'') + N'،' + cast(b as nvarchar(10)) FROM t",
      "SELECT ifnull(a,'') COLLATE NOCASE || '،' || cast(b as nvarchar(10)) FROM t"},
     // One schema: "dbo." goes; SQL Server's identity variables.
-    {"SELECT * FROM dbo.tblX JOIN [dbo].[tblY] ON 1=1", "SELECT * FROM tblX JOIN [tblY] ON 1=1"},
+    {"SELECT * FROM dbo.tblX JOIN [dbo].[tblY] ON 1=1", "SELECT * FROM tblX JOIN \"tblY\" ON 1=1"},
     {"SELECT @@IDENTITY, @@rowcount", "SELECT last_insert_rowid(), changes()"},
     {"SELECT CAST(Notes AS nvarchar(max)), max(ID) FROM t", "SELECT CAST(Notes AS nvarchar(-1)), max(ID) FROM t"},
 };
@@ -204,6 +204,58 @@ TEST_F(DialectCatalogue, DroppingAConstraintFailsAsADatabaseErrorAndLeavesTheCon
     c.execute("INSERT INTO tblKelvoReportDiagram VALUES (2, 14)");
     tx.commit();
     EXPECT_EQ(scalar("SELECT count(*) FROM tblKelvoReportDiagram").toInt(), 2);
+}
+
+// Bound values keep their meaning whatever the rewrite moves: TOP ? becomes
+// a LIMIT at the end of the statement.
+TEST_F(DialectCatalogue, TopPlaceholderKeepsItsValue)
+{
+    Recordset rs = c.openRecordset("Select top ? Name from tblWord where ID > ? order by ID", {1, 1});
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.text("Name"), QString::fromUtf8("گزارش ماهانه"));
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(scalar("Select count(*) from (Select top ? ID from tblWord where Qty is not null and ID >= ?) x", {5, 2})
+                  .toInt(),
+              1);
+}
+
+// A text of several statements runs whole, in one savepoint: all or none.
+TEST_F(DialectCatalogue, SeveralStatementsRunAllOrNone)
+{
+    c.execute("CREATE TABLE t1 (x int); CREATE TABLE t2 (x int)");
+    c.execute("insert into t1 values (1); insert into t2 values (2)");
+    const ExecResult both = c.execute("Delete from t1; Delete from t2");
+    EXPECT_EQ(both.rowsAffected, 2);
+    EXPECT_EQ(scalar("select count(*) from t1").toInt() + scalar("select count(*) from t2").toInt(), 0);
+
+    // Each statement binds the values of its own placeholders.
+    c.execute("insert into t1 values (?); insert into t2 values (?)", {7, 8});
+    EXPECT_EQ(scalar("select x from t1").toInt(), 7);
+    EXPECT_EQ(scalar("select x from t2").toInt(), 8);
+
+    EXPECT_THROW(c.execute("delete from t1; insert into nosuch values (1)"), DbError);
+    EXPECT_EQ(scalar("select count(*) from t1").toInt(), 1); // the delete was undone
+
+    // Inside an open transaction the batch is undone alone.
+    Transaction tx(c);
+    c.execute("insert into t2 values (9)");
+    EXPECT_THROW(c.execute("delete from t2; select * from nosuch"), DbError);
+    tx.commit();
+    EXPECT_EQ(scalar("select count(*) from t2").toInt(), 2);
+
+    // A query's rows are those of its last statement that gives rows.
+    Recordset rs = c.openRecordset("update t1 set x = 70; select x from t1");
+    EXPECT_EQ(rs.value(0).toInt(), 70);
+}
+
+TEST_F(DialectCatalogue, DoubleQuotedNamesAreNamesAndBracketsMayHoldClosingBrackets)
+{
+    EXPECT_THROW(scalar("Select \"NoSuchColumn\" from tblWord"), DbError);
+    EXPECT_EQ(scalar("Select \"Name\" from tblWord where ID = 1").toString(), "GridRowHeight");
+    c.execute("CREATE TABLE [odd]]name] ([a]]b] int, [say \"hi\"] int)");
+    c.execute("insert into [odd]]name] ([a]]b], [say \"hi\"]) values (4, 5)");
+    EXPECT_EQ(scalar("select [a]]b] + [say \"hi\"] from [odd]]name]").toInt(), 9);
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
 #include "platform/os/KeyboardSwitcher.h"
-#include "query/TextPrimitives.h"
+#include "text/TextPrimitives.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -477,7 +477,7 @@ void FormReportMan::ShowResult()
 
 void FormReportMan::RefreshTimer_Timer()
 {
-    ui->cmdFinalSave->setEnabled(IsEntryMode(mode()) && !query::text::TrimBlanks(ui->txtTitle->text()).isEmpty());
+    ui->cmdFinalSave->setEnabled(IsEntryMode(mode()) && !text::TrimBlanks(ui->txtTitle->text()).isEmpty());
     ui->mnuInitReport->setVisible(true);
     ui->chkMakeTree->setVisible(!front::IsOracle(m_session.DtEn));
     ui->mnuPmxReport->setVisible(!ui->gmpSystem->IsEmpty() && ui->gmpSystem->ID() == kPmxSystem);
@@ -560,6 +560,9 @@ void FormReportMan::cmdEdit_Click()
 
 void FormReportMan::cmdNewFrom_Click()
 {
+    // A copy is a new report: the same permission as "new".
+    if (!permitted(PermissionNew))
+        return;
     ShowFormToInsertFrom();
     ui->txtTitle->setFocus();
 }
@@ -669,10 +672,10 @@ void FormReportMan::cmdUpdateTable_Click()
 
 void FormReportMan::cmdTemplate_Click()
 {
-    const QString idText = query::text::TrimBlanks(ui->txtID->text());
-    if (!query::text::IsNumber(idText) || query::text::LeadingNumber(idText) < 1)
+    const QString idText = text::TrimBlanks(ui->txtID->text());
+    if (!text::IsNumber(idText) || text::LeadingNumber(idText) < 1)
         return;
-    const qint32 id = qint32(query::text::LeadingNumber(idText));
+    const qint32 id = qint32(text::LeadingNumber(idText));
     const front::HostContext& c = m_session.context;
     try {
         std::unique_ptr<automation::Dispatch> component = front::ProcessComponents().create(kTemplateProgId);

@@ -3,11 +3,9 @@
 #include "front/HostContext.h"
 #include "front/ui/AppStyle.h"
 #include "front/ui/DialogPrompter.h"
+#include "front/ui/HostApplication.h"
 #include "front/ui/WindowRunner.h"
 #include "management/ui/FormReportMan.h"
-#include "platform/automation/AutomationError.h"
-
-#include <QApplication>
 
 namespace kelvo::management {
 
@@ -21,10 +19,7 @@ FormReportMan* ReportManagerWindows::lastWindow() const { return m_last.data(); 
 
 FormReportMan* ReportManagerWindows::open(front::Session& session)
 {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
-        throw automation::AutomationError(
-            automation::ErrNotSupportedAction,
-            QStringLiteral("The report manager is a window: the host must run a QApplication before it is opened."));
+    front::EnsureApplication();
     if (m_colouredPrompter)
         m_colouredPrompter->setColours(front::ColoursOf(session.context));
     auto* window = new FormReportMan(session, m_prompter, m_windows);

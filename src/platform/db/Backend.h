@@ -79,6 +79,15 @@ public:
     virtual void commit() = 0;
     virtual void rollback() = 0;
 
+    // A savepoint inside the open transaction, in the standard form; a
+    // server with another form overrides these.
+    virtual void savepoint(const QString& name) { execute(QStringLiteral("SAVEPOINT ") + name, {}); }
+    virtual void rollbackToSavepoint(const QString& name)
+    {
+        execute(QStringLiteral("ROLLBACK TO SAVEPOINT ") + name, {});
+    }
+    virtual void releaseSavepoint(const QString& name) { execute(QStringLiteral("RELEASE SAVEPOINT ") + name, {}); }
+
     virtual void cancel() = 0;
 };
 

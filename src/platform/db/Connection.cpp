@@ -17,6 +17,7 @@ bool startsWith(const QString& provider, const char* prefix)
 
 std::unique_ptr<Backend> OpenBackend(const QString& provider, const ConnectionString& cs)
 {
+    cs.checkSound();
     const QString p = provider.trimmed();
     if (p.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0)
         return OpenSqliteBackend(cs);
@@ -118,6 +119,29 @@ void Connection::rollback()
 {
     backend().rollback();
     --m_transactionDepth;
+}
+
+std::optional<DbError> Connection::runUnderSavepoint(const std::function<void()>& step)
+{
+    if (!inTransaction())
+        throw DbError(QStringLiteral("A savepoint needs an open transaction."));
+    const QString name = QStringLiteral("kv_step%1").arg(++m_savepointCount);
+    backend().savepoint(name);
+    try {
+        step();
+    } catch (const CancelledError&) {
+        throw;
+    } catch (const DbError& failure) {
+        try {
+            backend().rollbackToSavepoint(name);
+            backend().releaseSavepoint(name);
+        } catch (const DbError&) {
+            throw TransactionLostError(failure);
+        }
+        return failure;
+    }
+    backend().releaseSavepoint(name);
+    return std::nullopt;
 }
 
 void Connection::cancel()

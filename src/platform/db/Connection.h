@@ -4,7 +4,12 @@
 #include "platform/db/ConnectionString.h"
 #include "platform/db/Recordset.h"
 
+#include "platform/db/DbError.h"
+
 #include <QMutex>
+
+#include <functional>
+#include <optional>
 
 namespace kelvo::db {
 
@@ -46,6 +51,13 @@ public:
     void rollback();
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // Runs step under a savepoint of the open transaction. When step fails
+    // with a DbError, only what it did is undone, the transaction stays open
+    // and the error is returned. Throws TransactionLostError when the failure
+    // ended the transaction itself (a server may doom or roll back a whole
+    // transaction on some errors).
+    std::optional<DbError> runUnderSavepoint(const std::function<void()>& step);
+
     // Stops the statement running on this connection; callable from any
     // thread. The statement fails with CancelledError.
     void cancel();
@@ -58,6 +70,7 @@ private:
     std::unique_ptr<Backend> m_backend;
     mutable QMutex m_backendMutex; // guards m_backend against cancel() from other threads
     int m_transactionDepth = 0;
+    int m_savepointCount = 0;
 };
 
 // Begins a transaction and rolls it back on scope exit unless commit() ran.

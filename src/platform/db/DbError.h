@@ -27,10 +27,23 @@ public:
     const QString& statement() const { return m_statement; }
     // Descriptions of every error, one per line.
     QString fullText() const;
+    // Whether the database refused the statement for a constraint (SQLSTATE
+    // class 23: a foreign key, a unique key, a check, NOT NULL).
+    bool isConstraintViolation() const;
 
 private:
+    struct Masked {};
+    DbError(Masked, QList<ProviderError> errors, QString statement);
+
     QList<ProviderError> m_errors;
     QString m_statement;
+};
+
+// Raised when a failed statement ended the transaction it ran in, so that
+// the work before it is gone as well. Carries the statement's own errors.
+class TransactionLostError : public DbError {
+public:
+    explicit TransactionLostError(const DbError& failure);
 };
 
 // Raised when a running statement was cancelled through Connection::cancel().

@@ -330,6 +330,24 @@ public:
     void commit() override { endTransaction(true); }
     void rollback() override { endTransaction(false); }
 
+    // SQL Server names savepoints with SAVE/ROLLBACK TRANSACTION; neither it
+    // nor Oracle releases one (it ends with the transaction).
+    void savepoint(const QString& name) override
+    {
+        execute((m_session->isSqlServer() ? QStringLiteral("SAVE TRANSACTION ")
+                                                               : QStringLiteral("SAVEPOINT ")) + name, {});
+    }
+    void rollbackToSavepoint(const QString& name) override
+    {
+        execute((m_session->isSqlServer() ? QStringLiteral("ROLLBACK TRANSACTION ")
+                                                               : QStringLiteral("ROLLBACK TO SAVEPOINT ")) + name, {});
+    }
+    void releaseSavepoint(const QString& name) override
+    {
+        if (m_session->kind == OdbcServerKind::Generic && !m_session->isSqlServer())
+            Backend::releaseSavepoint(name);
+    }
+
     void cancel() override { m_session->cancel(); }
 
 private:

@@ -40,6 +40,8 @@ public:
 
     QString run()
     {
+        numberPlaceholders();
+        quoteBracketNames();
         rewriteClauses();
         rewriteConcatenation();
         QString out;
@@ -77,6 +79,30 @@ private:
             return false;
         const auto kind = m_tokens[i].kind;
         return kind == SqlToken::Word || kind == SqlToken::BracketName || kind == SqlToken::QuotedName;
+    }
+
+    // Every "?" becomes "?N", N its place in the text, so that a value keeps
+    // its meaning when a rewrite moves its placeholder (TOP ? becomes a
+    // LIMIT at the end) and each statement of a batch binds its own values.
+    void numberPlaceholders()
+    {
+        int number = 0;
+        for (qsizetype i = 0; i < m_tokens.size(); ++i)
+            if (m_tokens[i].kind == SqlToken::Placeholder)
+                replace(i, QStringLiteral("?%1").arg(++number));
+    }
+
+    // [name] becomes "name": SQLite's brackets cannot hold a "]" ("]]").
+    void quoteBracketNames()
+    {
+        for (qsizetype i = 0; i < m_tokens.size(); ++i)
+            if (m_tokens[i].kind == SqlToken::BracketName)
+                replace(i, u'"' + NameValue(m_tokens, i).replace(u'"', QStringLiteral("\"\"")) + u'"');
+    }
+
+    QString textOf(qsizetype i) const
+    {
+        return m_replaced[size_t(i)] ? m_text[size_t(i)] : m_tokens.text(i).toString();
     }
 
     void matchParentheses()
@@ -211,7 +237,7 @@ private:
         const qsizetype after = m_tokens.next(lastOfCount);
         if (m_tokens.is(after, QLatin1String("percent")) || m_tokens.is(after, QLatin1String("with")))
             return; // no LIMIT form; SQLite reports the statement
-        limits.push_back({depth, m_tokens.text(n).toString()});
+        limits.push_back({depth, textOf(n)});
         const qsizetype end = after < 0 ? m_tokens.size() : after;
         for (qsizetype j = k; j < end; ++j)
             remove(j);

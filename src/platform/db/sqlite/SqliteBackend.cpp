@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cctype>
+#include <cstdlib>
+
 #include <sqlite3.h>
 
 namespace kelvo::db {
@@ -154,6 +157,10 @@ SqliteBackend::SqliteBackend(const QString& path)
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // A double-quoted name is a name: an unknown one is an error, never the
+    // text literal SQLite would otherwise make of it.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     if (path != QLatin1String(":memory:"))
         executeScript(QStringLiteral("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL"));
     InstallDialectFunctions(*this);
@@ -168,12 +175,23 @@ SqliteBackend::~SqliteBackend()
     sqlite3_close_v2(m_db);
 }
 
-void SqliteBackend::fail(const QString& statement) const
+namespace {
+
+// The error of a failed SQLite call; a constraint failure carries SQLSTATE
+// 23000, as a server's driver reports it.
+[[noreturn]] void throwSqliteError(int code, const QString& message, const QString& statement)
 {
-    const int code = sqlite3_extended_errcode(m_db);
     if ((code & 0xff) == SQLITE_INTERRUPT)
         throw CancelledError(statement);
-    throw DbError(QString::fromUtf8(sqlite3_errmsg(m_db)), code, statement);
+    const QString state = (code & 0xff) == SQLITE_CONSTRAINT ? QStringLiteral("23000") : QString();
+    throw DbError(QList<ProviderError>{ProviderError{message, code, state, QStringLiteral("SQLite")}}, statement);
+}
+
+} // namespace
+
+void SqliteBackend::fail(const QString& statement) const
+{
+    throwSqliteError(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)), statement);
 }
 
 void SqliteBackend::failAndRelease(PreparedStatement* statement)
@@ -182,9 +200,7 @@ void SqliteBackend::failAndRelease(PreparedStatement* statement)
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
     const QString sql = statement->sql;
     release(statement);
-    if ((code & 0xff) == SQLITE_INTERRUPT)
-        throw CancelledError(sql);
-    throw DbError(message, code, sql);
+    throwSqliteError(code, message, sql);
 }
 
 PreparedStatement* SqliteBackend::acquire(const QString& sql)
@@ -208,6 +224,9 @@ PreparedStatement* SqliteBackend::acquire(const QString& sql)
         fail(sql);
     if (!statement->stmt) // only blanks or comments
         throw DbError(QStringLiteral("The statement is empty."), 0, sql);
+    while (tail && *tail && isspace(static_cast<unsigned char>(*tail)))
+        ++tail;
+    statement->batch = tail && *tail;
     const int n = sqlite3_column_count(statement->stmt);
     statement->columns.reserve(n);
     for (int i = 0; i < n; ++i)
@@ -218,10 +237,11 @@ PreparedStatement* SqliteBackend::acquire(const QString& sql)
     lock.relock();
     statement->cached = true;
     PreparedStatement* lent = statement.get();
-    if (!m_cache.emplace(sql, std::move(statement)).second) {
-        // Another thread cached the same text meanwhile: this one is for one use.
+    // try_emplace leaves statement alone when another thread cached the same
+    // text meanwhile: this one is then for one use.
+    if (!m_cache.try_emplace(sql, std::move(statement)).second) {
         lent->cached = false;
-        return lent;
+        return statement.release();
     }
     return lent;
 }
@@ -244,6 +264,10 @@ std::unique_ptr<Cursor> SqliteBackend::query(const QString& sql, const QVariantL
     if (auto rows = RunProcedureStatement(*this, sql, params))
         return rows;
     PreparedStatement* statement = acquire(sql);
+    if (statement->batch) {
+        release(statement);
+        return runBatch(sql, params, true).rows;
+    }
     try {
         BindParameters(statement->stmt, params);
     } catch (...) {
@@ -264,6 +288,10 @@ ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params
         return {};
     }
     PreparedStatement* statement = acquire(sql);
+    if (statement->batch) {
+        release(statement);
+        return runBatch(sql, params, false).exec;
+    }
     sqlite3_stmt* stmt = statement->stmt;
     int rc = SQLITE_OK;
     try {
@@ -283,6 +311,75 @@ ExecResult SqliteBackend::execute(const QString& sql, const QVariantList& params
     if (result.rowsAffected > 0 && isInsert(stmt))
         result.lastInsertId = qlonglong(sqlite3_last_insert_rowid(m_db));
     release(statement);
+    return result;
+}
+
+SqliteBackend::BatchResult SqliteBackend::runBatch(const QString& sql, const QVariantList& params, bool wantRows)
+{
+    // Placeholders are numbered through the whole text, so each statement
+    // binds the values of its own by their numbers.
+    const QByteArray text = RewriteForSqlite(sql).toUtf8();
+    BatchResult result;
+    executeScript(QStringLiteral("SAVEPOINT kv_batch"));
+    sqlite3_stmt* stmt = nullptr;
+    try {
+        const char* rest = text.constData();
+        while (rest && *rest) {
+            const char* tail = nullptr;
+            if (sqlite3_prepare_v2(m_db, rest, -1, &stmt, &tail) != SQLITE_OK)
+                fail(sql);
+            rest = tail;
+            if (!stmt)
+                continue;
+            for (int i = 1; i <= sqlite3_bind_parameter_count(stmt); ++i) {
+                const char* name = sqlite3_bind_parameter_name(stmt, i);
+                if (!name)
+                    continue; // a number used only by another statement
+                const int number = atoi(name + 1);
+                if (number < 1 || number > params.size())
+                    throw DbError(QStringLiteral("The statements expect more parameter values than the %1 given.")
+                                      .arg(params.size()), 0, sql);
+                BindValue(stmt, i, params[number - 1]);
+            }
+            // The rows asked for are those of the last statement that gives rows.
+            const bool keepRows = wantRows && sqlite3_column_count(stmt) > 0;
+            std::vector<QVariantList> rows;
+            int rc;
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+                if (keepRows) {
+                    QVariantList row;
+                    for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                        row << ColumnValue(stmt, c);
+                    rows.push_back(std::move(row));
+                }
+            }
+            if (rc != SQLITE_DONE)
+                fail(sql);
+            const qint64 changes = sqlite3_stmt_readonly(stmt) ? 0 : sqlite3_changes64(m_db);
+            result.exec.rowsAffected += changes;
+            if (changes > 0 && isInsert(stmt))
+                result.exec.lastInsertId = qlonglong(sqlite3_last_insert_rowid(m_db));
+            if (keepRows) {
+                QStringList columns;
+                for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                    columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+                result.rows = std::make_unique<MemoryCursor>(std::move(columns), std::move(rows));
+            }
+            sqlite3_finalize(stmt);
+            stmt = nullptr;
+        }
+        executeScript(QStringLiteral("RELEASE kv_batch"));
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        try {
+            executeScript(QStringLiteral("ROLLBACK TO kv_batch; RELEASE kv_batch"));
+        } catch (const DbError&) {
+            // The failure ended the transaction already: nothing is kept.
+        }
+        throw;
+    }
+    if (wantRows && !result.rows)
+        result.rows = std::make_unique<MemoryCursor>(QStringList(), std::vector<QVariantList>());
     return result;
 }
 

@@ -35,6 +35,7 @@ struct PreparedStatement {
     QStringList columns;  // result column names
     bool cached = false;
     bool inUse = false;
+    bool batch = false;   // the text holds further statements after the prepared one
 };
 
 class SqliteBackend final : public Backend {
@@ -63,6 +64,14 @@ public:
     void executeScript(const QString& script);
 
     [[noreturn]] void fail(const QString& statement) const;
+
+    struct BatchResult {
+        ExecResult exec;
+        std::unique_ptr<Cursor> rows; // the last statement's rows, when asked for
+    };
+    // Runs a text of several statements, each with the values of its own
+    // placeholders, in one savepoint: all of them or none.
+    BatchResult runBatch(const QString& sql, const QVariantList& params, bool wantRows);
     // Throws the error the last step of stmt reported, after giving stmt back.
     [[noreturn]] void failAndRelease(PreparedStatement* statement);
 
