@@ -113,6 +113,32 @@ TEST_F(ProgramTest, SqlFailureGivesTheDatabaseMessageAndNonZeroExit)
     EXPECT_EQ(RunProgram({"sql", "Select 1"}).exitCode, 2); // no connection given
 }
 
+// Every statement of a text runs, or none does; an unknown double-quoted
+// name is an error, not a text; a password never shows in a message.
+TEST_F(ProgramTest, SqlRunsEveryStatementOrNone)
+{
+    db::CreateCatalogue(dir.path(), "Acc");
+    const QString cs = embedded("Acc");
+    RunProgram({"sql", "--connection", cs, "create table t1 (x int); create table t2 (x int); "
+                                           "insert into t1 values (1); insert into t2 values (2)"});
+    Outcome o = RunProgram({"sql", "--connection", cs, "Delete from t1; Delete from t2"});
+    EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out, "(2 rows affected)\n");
+    o = RunProgram({"sql", "--connection", cs, "insert into t1 values (5); Delete from tblMissing"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.err.contains("tblMissing")) << o.err.toStdString();
+    EXPECT_EQ(RunProgram({"sql", "--connection", cs, "select count(*) as n from t1"}).out, "n\n-\n0\n(1 row)\n");
+
+    o = RunProgram({"sql", "--connection", cs, "Select \"NoSuchColumn\" from t1"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.err.contains("NoSuchColumn")) << o.err.toStdString();
+
+    o = RunProgram({"sql", "--connection", cs + ";Password=\"se\"cret", "Select 1"});
+    EXPECT_NE(o.exitCode, 0);
+    EXPECT_TRUE(o.err.contains("Password")) << o.err.toStdString();
+    EXPECT_FALSE(o.err.contains("cret")) << o.err.toStdString();
+}
+
 TEST_F(ProgramTest, InitDbCreatesTheRepositoryOnlyOnTheEmbeddedStore)
 {
     Outcome o = RunProgram({"init-db", "--connection", embedded("Repo")});

@@ -549,6 +549,7 @@ TEST_P(PermissionRefusal, AUserWithoutThePermissionIsToldSoAndNothingChanges)
 
 INSTANTIATE_TEST_SUITE_P(Commands, PermissionRefusal,
                          ::testing::Values(RefusalCase{"New", "cmdNew", false}, RefusalCase{"Edit", "cmdEdit", true},
+                                           RefusalCase{"NewFrom", "cmdNewFrom", true},
                                            RefusalCase{"Delete", "cmdDelete", true},
                                            RefusalCase{"Search", "cmdSearch", false}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -2,6 +2,8 @@
 #include "../repository/QStringPrinter.h"
 #include "ManagementFixture.h"
 #include "management/ReportDefinitions.h"
+#include "management/ReportStatements.h"
+#include "sql/SqlDialect.h"
 #include "platform/db/DbError.h"
 
 using namespace kelvo;
@@ -195,6 +197,78 @@ TEST_F(ReportDefinitions, FailingCopyStepIsSkippedAndTheRestIsKept)
     EXPECT_EQ(count(QString("tblKelvoReport where ID=%1").arg(r.reportID)), 1);
 }
 
+// A copy step that fails half way (RAISE(FAIL) keeps the rows a statement
+// wrote before failing) is undone alone under its savepoint; a step whose
+// failure ends the transaction fails the save whole.
+TEST_F(ReportDefinitions, CopyStepsAreUndoneAloneOrFailTheSaveWhole)
+{
+    catalogue.run("insert into tblKelvoReportColor (ReportID, Value, ForeColor, BackColor) values (2, 'z', 1, 1)");
+    ASSERT_GE(rowsOf("tblKelvoReportColor", 2), 2);
+    db().execute("CREATE TRIGGER secondColourFails BEFORE INSERT ON tblKelvoReportColor "
+                 "WHEN (select count(*) from tblKelvoReportColor where ReportID = NEW.ReportID) >= 1 "
+                 "BEGIN SELECT RAISE(FAIL, 'second colour refused'); END");
+    prompter.answerYes();
+    const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي نيمه رنگ"));
+    ASSERT_EQ(r.outcome, SaveOutcome::Saved);
+    EXPECT_EQ(rowsOf("tblKelvoReportColor", r.reportID), 0); // not the first colour alone
+    EXPECT_EQ(rowsOf("tblKelvoReportLayout", r.reportID), rowsOf("tblKelvoReportLayout", 2));
+    EXPECT_EQ(rowsOf("tblKelvoReportParameter", r.reportID), rowsOf("tblKelvoReportParameter", 2));
+
+    db().execute("DROP TRIGGER secondColourFails");
+    db().execute("CREATE TRIGGER colourEndsAll BEFORE INSERT ON tblKelvoReportColor "
+                 "BEGIN SELECT RAISE(ROLLBACK, 'transaction ended'); END");
+    const int before = reports();
+    prompter.answerYes();
+    EXPECT_THROW(SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي از دست رفته")),
+                 db::DbError);
+    EXPECT_EQ(reports(), before);
+    EXPECT_EQ(count("tblKelvoReportLayout where ReportID > " + QString::number(r.reportID)), 0);
+    EXPECT_FALSE(session.DtEn.inTransaction());
+}
+
+// The report stays saved when its grants fail; only the saver's own grant
+// failing is told, since the creator would then not find the report.
+TEST_F(ReportDefinitions, FailingOwnGrantIsToldAndTheReportKept)
+{
+    db().execute("CREATE TRIGGER otherGrantsFail BEFORE INSERT ON tblKelvoAllowablePositions "
+                 "WHEN NEW.SecurePositionID <> 1 BEGIN SELECT RAISE(ABORT, 'other refused'); END");
+    SaveResult r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("ساير سمتها"));
+    ASSERT_EQ(r.outcome, SaveOutcome::Saved);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+    EXPECT_EQ(count("tblKelvoAllowablePositions where FormID=" + QString::number(r.reportID)), 1);
+
+    db().execute("DROP TRIGGER otherGrantsFail");
+    db().execute("CREATE TRIGGER ownGrantFails BEFORE INSERT ON tblKelvoAllowablePositions "
+                 "WHEN NEW.SecurePositionID = 1 BEGIN SELECT RAISE(ABORT, 'own grant refused'); END");
+    r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("بي دسترسي"));
+    ASSERT_EQ(r.outcome, SaveOutcome::Saved);
+    EXPECT_EQ(count("tblKelvoReport where ID=" + QString::number(r.reportID)), 1);
+    ASSERT_EQ(prompter.entriesOf(Kind::Error).size(), 1);
+    EXPECT_EQ(prompter.last().text, QString::fromUtf8(kOwnGrantFailedMessage));
+    EXPECT_TRUE(prompter.last().details.contains("own grant refused"));
+}
+
+// On a server whose insert gives no identifier (Oracle through ODBC) the new
+// row is read back by its title inside the save's transaction.
+TEST(ReportStatements, OracleFormsWritePlainLiteralsAndReadTheNewRowByTitle)
+{
+    ReportHeader h;
+    h.creatorID = 3;
+    h.createDate = QDate(2025, 3, 21);
+    h.farsiCreateDate = "1404/01/01";
+    h.alias = "O'B";
+    EXPECT_EQ(statements::InsertReport(sql::Dialect::Oracle(), "گزارش 'ويژه'", h),
+              "Insert into tblKelvoReport (Title, CreatorID, CreateDate, FarsiCreateDate) values ( 'گزارش ''ويژه''', "
+              "3,'2025-03-21', '1404/01/01')");
+    EXPECT_EQ(statements::InsertReport(sql::Dialect::SqlServer(), "گزارش", h),
+              "Insert into tblKelvoReport (Title, CreatorID, CreateDate, FarsiCreateDate) values ( N'گزارش', "
+              "3,'2025-03-21', N'1404/01/01')");
+    EXPECT_EQ(statements::ReportIdOfTitle(sql::Dialect::Oracle(), "it's"),
+              "Select ID from tblKelvoReport Where Title='it''s'");
+    EXPECT_TRUE(statements::UpdateHeader(sql::Dialect::Oracle(), "t", h, 9).contains(", Alias ='O''B',"));
+    EXPECT_TRUE(statements::UpdateHeader(sql::Dialect::SqlServer(), "t", h, 9).contains(", Alias =N'O''B',"));
+}
+
 TEST_F(ReportDefinitions, FailureInTheRowWritesLeavesNothing)
 {
     db().execute("CREATE TRIGGER refuseUpdate BEFORE UPDATE ON tblKelvoReport "
@@ -331,6 +405,51 @@ TEST_F(DeleteReports, ConfirmedDeleteRemovesTheReportAndWhatHangsOffIt)
     EXPECT_TRUE(scalar("select SearchReportID from tblKelvoFormType where ID=1101").isNull());
     EXPECT_EQ(count("tblKelvoReportLayout where ReportID<>1"), othersLayout);
     EXPECT_EQ(count("tblKelvoReport"), 5);
+}
+
+// Nothing of a deleted report stays behind for a report that re-uses its
+// identifier: charts, buttons and their details, distribution, aliases,
+// grants; and no form type names it any longer.
+TEST_F(DeleteReports, NothingOfTheReportStaysBehind)
+{
+    catalogue.run("insert into tblKelvoReportAliases (ReportID, ColFormula, ColAlias) values (1, 'a.x', 'X');"
+                  "insert into tblKelvoReportDiagram (ReportID, DiagramTypeID, ChartXColNo) values (1, 3, 1);"
+                  "insert into tblKelvoReportDiagramCols (ReportID, ChartYColNo) values (1, 2);"
+                  "insert into tblKelvoReportButtons (ID, ReportID, Caption, SPName) values (900, 1, 'b', 'spX');"
+                  "insert into tblKelvoReportButtonsDetail (ButtonID, Seq, ParName, Type) values (900, 1, 'p', 'int');"
+                  "insert into tblKelvoReportButtons (ID, ReportID, Caption, SPName) values (901, 2, 'b', 'spX');"
+                  "insert into tblKelvoReportButtonsDetail (ButtonID, Seq, ParName, Type) values (901, 1, 'p', 'int');"
+                  "insert into tblKelvoReportDistributionDetail (ReportID, Value, Sequence) values (1, 'v', 1);"
+                  "update tblKelvoFormType set ReportID = 1 where ID = 1101;"
+                  "insert into tblKelvoAllowablePositions (FormID, FormTypeID, SecurePositionID, CanEdit) "
+                  "values (1, 2302, 1, 1)");
+    const QString grantsOf1 = "tblKelvoAllowablePositions where FormTypeID=2302 and FormID=1";
+    const int otherGrants = count("tblKelvoAllowablePositions") - count(grantsOf1);
+    for (int i = 0; i < 3; ++i)
+        prompter.answerYes();
+    ASSERT_EQ(DeleteReport(session, prompter, 1, true), DeleteOutcome::Deleted);
+    for (const char* table : {"tblKelvoReportAliases", "tblKelvoReportDiagram", "tblKelvoReportDiagramCols",
+                              "tblKelvoReportButtons", "tblKelvoReportDistributionDetail"})
+        EXPECT_EQ(rowsOf(table, 1), 0) << table;
+    EXPECT_EQ(count("tblKelvoReportButtonsDetail where ButtonID=900"), 0);
+    EXPECT_EQ(count("tblKelvoReportButtonsDetail where ButtonID=901"), 1); // another report's button stays
+    EXPECT_EQ(count(grantsOf1), 0);
+    EXPECT_EQ(count("tblKelvoAllowablePositions"), otherGrants);
+    EXPECT_TRUE(scalar("select ReportID from tblKelvoFormType where ID=1101").isNull());
+}
+
+// Only a refused constraint means that something depends on the report; a
+// failure of another kind is shown with the database's own message.
+TEST_F(DeleteReports, OtherFailuresShowTheDatabaseMessage)
+{
+    db().execute("DROP TABLE tblKelvoReportDistributionDetail");
+    for (int i = 0; i < 3; ++i)
+        prompter.answerYes();
+    EXPECT_EQ(DeleteReport(session, prompter, 1, true), DeleteOutcome::Failed);
+    EXPECT_TRUE(prompter.entriesOf(Kind::Message).isEmpty());
+    ASSERT_EQ(prompter.entriesOf(Kind::Error).size(), 1);
+    EXPECT_TRUE(prompter.last().details.contains("tblKelvoReportDistributionDetail"));
+    EXPECT_EQ(count("tblKelvoReport where ID=1"), 1);
 }
 
 TEST_F(DeleteReports, FailingStatementRollsTheWholeDeleteBack)

@@ -6,6 +6,7 @@
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
 #include "repository/Captions.h"
+#include "sql/SqlDialect.h"
 #include "support/TempCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -277,6 +278,15 @@ TEST_F(DemoDictionary, SqlServerAndOracleStatementsReadTheSameColumns)
             EXPECT_EQ(oracle.text(field), sqlServer.text(field)) << field;
         sqlServer.moveNext();
         oracle.moveNext();
+    }
+    // The model's size counts the same described tables in both forms; Oracle
+    // has no len().
+    for (bool atInit : {true, false}) {
+        const QString forOracle = DescribedTablesStatement(sql::Dialect::Oracle(), atInit);
+        EXPECT_TRUE(forOracle.contains("length(Description)>0")) << forOracle.toStdString();
+        EXPECT_FALSE(forOracle.contains("len(", Qt::CaseInsensitive));
+        EXPECT_EQ(db.openRecordset(forOracle).recordCount(),
+                  db.openRecordset(DescribedTablesStatement(sql::Dialect::SqlServer(), atInit)).recordCount());
     }
 }
 

@@ -37,6 +37,10 @@ TEST(ScanSelectList, TableOfCases)
         // Quotes doubled inside a caption read back as one.
         {"Select a.x as 'it''s', a.y as ' دو '", {{"a.x", -1, "it's"}, {"a.y", -1, "دو"}}},
         {"Select a.x as ''", {{"a.x", -1, ""}}},
+        // A quoted alias is one token: a comma or "from" inside it is caption.
+        {"Select a.x as 'Total, net', a.y as 'ب'", {{"a.x", -1, "Total, net"}, {"a.y", -1, "ب"}}},
+        {"Select a.x as 'Sales from Tehran' From a", {{"a.x", -1, "Sales from Tehran"}}},
+        {"Select a.x as 'it''s, ok',a.y as ~3", {{"a.x", -1, "it's, ok"}, {"a.y", 3, ""}}},
         {"Select a.x as ~abc", {}},
         {"Select", {}},
         {"", {}},
@@ -73,7 +77,10 @@ TEST(MakeSelectDisplayText, NumberedAliasesShowTheirCaptions)
     second.Caption = "کد";
     SelectItem quoted; // a caption given as text is never matched
     quoted.Caption = "متن";
-    list.items = {quoted, first, second};
+    SelectItem apostrophe;
+    apostrophe.CaptionNumber = 5;
+    apostrophe.Caption = "Employee's name";
+    list.items = {quoted, first, second, apostrophe};
 
     const std::pair<const char*, const char*> cases[] = {
         {"a.x as ~12, a.y as ~7", "a.x as 'نام', a.y as 'کد'"},
@@ -84,8 +91,23 @@ TEST(MakeSelectDisplayText, NumberedAliasesShowTheirCaptions)
         {"a.x as 'بدون شماره'", "a.x as 'بدون شماره'"},
         {"a.x as ~12, a.z as ~12 ", "a.x as 'نام', a.z as 'نام' "},
         {"~", "''"},
+        {"a.x as ~5", "a.x as 'Employee''s name'"}, // a caption's apostrophes are doubled
         {"", ""},
     };
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(MakeSelectDisplayText(list, text), QString(shown)) << text;
+}
+
+// What the display text writes reads back as the captions it showed.
+TEST(MakeSelectDisplayText, ShownCaptionsReadBack)
+{
+    SelectItemList list;
+    SelectItem item;
+    item.CaptionNumber = 4;
+    item.Caption = "Employee's, name";
+    list.items = {item};
+    const QList<ScannedSelectItem> read = ScanSelectList(MakeSelectDisplayText(list, "Select a.x as ~4, a.y as ~4"));
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read[0].caption, "Employee's, name");
+    EXPECT_EQ(read[1].caption, "Employee's, name");
 }

@@ -117,8 +117,10 @@ void Connection::commit()
 
 void Connection::rollback()
 {
-    backend().rollback();
+    // The transaction is over even when the server had ended it already (a
+    // failed statement that rolled it back) and the rollback fails.
     --m_transactionDepth;
+    backend().rollback();
 }
 
 std::optional<DbError> Connection::runUnderSavepoint(const std::function<void()>& step)
