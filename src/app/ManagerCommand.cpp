@@ -4,9 +4,9 @@
 // LimitedView, and keeps the program running until the manager is closed.
 #include "Subcommand.h"
 
-#include "front/PublicClasses.h"
+#include "component/ui/ComponentLibrary.h"
 #include "front/ui/HostApplication.h"
-#include "management/ui/ReportManagerWindows.h"
+#include "platform/automation/ComponentRegistry.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
 #include "platform/db/sqlite/SqliteBackend.h"
@@ -141,13 +141,12 @@ public:
             return 1;
         }
         front::PrepareApplication(*app);
-        management::InstallReportWindows();
 
         try {
             const QString connectionString =
                 parser.isSet(connection) ? parser.value(connection) : DemoConnectionString();
             std::unique_ptr<automation::Dispatch> host =
-                front::ProcessComponents().create(QStringLiteral("KelvoReportGenerator.KelvoReportGenCls"));
+                component::LibraryComponents().create(QStringLiteral("KelvoReportGenerator.KelvoReportGenCls"));
             // The order hosts must keep: connection string, then the identity.
             host->putProperty(QStringLiteral("OleConnectionString"), connectionString);
             for (const Identity& id : identity)

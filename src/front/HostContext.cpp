@@ -24,11 +24,6 @@ Session& ProcessSession()
     return session;
 }
 
-bool IsOracle(const db::Connection& main)
-{
-    return main.isOracle();
-}
-
 QString FarsiLayoutForMajorVersion(int major, const QString& current)
 {
     switch (major) {

@@ -8,14 +8,10 @@
 
 namespace kelvo::front {
 
-// Values of the report manager's mode.
-enum ManagerModeValue : int {
-    ManagerModeInsert = 1,
-    ManagerModeEdit = 2,
-    ManagerModeIdle = 3,
-    ManagerModeView = 4,
-    ManagerModeInsertFrom = 6,
-};
+// The host's window colours until it assigns its own (0x00BBGGRR).
+inline constexpr quint32 kDefaultFormLightColor = 0xDBDBE1;
+inline constexpr quint32 kDefaultFormMidColor = 0xC4BED8;
+inline constexpr quint32 kDefaultFormDorkColor = 0x63597D;
 
 // Who is signed in, which subsystem is active, which connection string is in
 // use, and how the windows look and behave. One per process, refilled by each
@@ -36,7 +32,6 @@ struct HostContext {
     quint32 FormDorkColorValue = 0;
     bool ModalWindows = false;
     bool QueryBuilderFlag = false;
-    int ManagerMode = 0;
     QString BasePath; // the host's installation folder
 };
 
@@ -67,9 +62,9 @@ struct HostProperties {
     qint16 systemID = -1;
     QString OleConnectionString;
     qint32 ReportID = 0;
-    quint32 FormLightColor = 0xDBDBE1;
-    quint32 FormDorkColor = 0x63597D;
-    quint32 FormMidColor = 0xC4BED8;
+    quint32 FormLightColor = kDefaultFormLightColor;
+    quint32 FormDorkColor = kDefaultFormDorkColor;
+    quint32 FormMidColor = kDefaultFormMidColor;
 };
 
 enum class ContextStart {
@@ -87,9 +82,6 @@ void StartContext(Session& session, const HostProperties& properties, ContextSta
 // Reads the user, employee and position names of the context's identifiers
 // on the main connection; a name stays unchanged when its row is missing.
 void LoadContextNames(HostContext& context, db::Connection& main);
-
-// Oracle exactly when the main connection's provider is "MSDAORA.1".
-bool IsOracle(const db::Connection& main);
 
 // The Farsi keyboard layout for an operating-system major version: 4 gives
 // "00000401", 5 and 6 give "00000429", any other keeps current.

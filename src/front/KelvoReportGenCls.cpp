@@ -39,7 +39,8 @@ const KelvoReportGenCls::ColourField KelvoReportGenCls::kColourFields[11] = {
     {"FormMidColor", &Fields::FormMidColor},
 };
 
-KelvoReportGenCls::KelvoReportGenCls(Session& session) : m_session(session)
+KelvoReportGenCls::KelvoReportGenCls(Session& session, const PublicClassHosts& hosts)
+    : m_session(session), m_reportManager(hosts.reportManager), m_parameterlessViewer(hosts.parameterlessViewer)
 {
     buildMemberTable();
 }
@@ -87,7 +88,7 @@ HostProperties KelvoReportGenCls::hostProperties() const
 
 ReportManagerHost& KelvoReportGenCls::reportManager() const
 {
-    ReportManagerHost* host = m_reportManager ? m_reportManager : ProcessReportManagerHost();
+    ReportManagerHost* host = m_reportManager;
     if (!host)
         throw notAvailable(QStringLiteral("The report manager window (FormReportMan)"));
     return *host;
@@ -118,7 +119,7 @@ QVariant KelvoReportGenCls::LimitedView(qint32& ID)
 
 void KelvoReportGenCls::ViewReportWithoutParameters(qint32& InvReportID, QString& CallerStr, QString& InvRepTitle)
 {
-    ParameterlessViewerHost* viewer = m_parameterlessViewer ? m_parameterlessViewer : ProcessParameterlessViewerHost();
+    ParameterlessViewerHost* viewer = m_parameterlessViewer;
     if (!viewer)
         throw notAvailable(QStringLiteral("The parameterless report viewer (FormViewReport)"));
     ParameterlessReportRun run;

@@ -17,7 +17,9 @@ class KelvoReportGenCls final : public automation::TableDispatch {
 public:
     static inline const QString ProgId = QStringLiteral("KelvoReportGenerator.KelvoReportGenCls");
 
-    explicit KelvoReportGenCls(Session& session = ProcessSession());
+    // The object opens its windows through the hosts it is given (none: the
+    // methods fail with error 445).
+    explicit KelvoReportGenCls(Session& session = ProcessSession(), const PublicClassHosts& hosts = {});
 
     qint16 UserID() const { return m.UserID; }
     void setUserID(qint16 value);
@@ -83,7 +85,7 @@ public:
     void ReadProperties(const automation::PropertyBag& bag);
     void WriteProperties(automation::PropertyBag& bag) const;
 
-    // The windows the methods open; the process's by default.
+    // The windows the methods open.
     void setReportManagerHost(ReportManagerHost* host) { m_reportManager = host; }
     void setParameterlessViewerHost(ParameterlessViewerHost* host) { m_parameterlessViewer = host; }
 
@@ -106,9 +108,9 @@ private:
         quint32 BackColorSel = 0xC0FFFF;
         quint32 ForeColorSel = 0;
         quint32 BackColorBkg = 0xEBF7FE;
-        quint32 FormLightColor = 0xDBDBE1;
-        quint32 FormDorkColor = 0x63597D;
-        quint32 FormMidColor = 0xC4BED8;
+        quint32 FormLightColor = kDefaultFormLightColor;
+        quint32 FormDorkColor = kDefaultFormDorkColor;
+        quint32 FormMidColor = kDefaultFormMidColor;
     };
 
     // The stored colours, in interface and property-bag order.

@@ -1,5 +1,6 @@
 #include "front/Prompter.h"
 
+#include "front/Messages.h"
 #include "platform/automation/AutomationError.h"
 
 namespace kelvo::front {
@@ -26,9 +27,14 @@ void Prompter::DisplayError(bool checkProvider, const QString& message, const QS
     presentError(report);
 }
 
-void Prompter::DisplayError(const db::DbError& error, const QString& message)
+void Prompter::DisplayError(const std::exception& error, const QString& message)
 {
-    DisplayError(false, message, error.fullText(), QStringLiteral("خطا"), automation::ErrProviderFailure);
+    if (const auto* db = dynamic_cast<const db::DbError*>(&error))
+        DisplayError(false, message, db->fullText(), kErrorTitle, automation::ErrProviderFailure);
+    else if (const auto* component = dynamic_cast<const automation::AutomationError*>(&error))
+        DisplayError(false, message, component->description(), kErrorTitle, component->number());
+    else
+        DisplayError(false, message, QString::fromUtf8(error.what()), kErrorTitle, automation::ErrAutomation);
 }
 
 QString Prompter::ErrorCaption(qint64 errorNumber)

@@ -61,9 +61,13 @@ public:
     void DisplayError(bool checkProvider, const QString& message, const QString& details,
                       const QString& title, qint64 errorNumber = 0);
 
-    // Shows a failed database call: the message, with the database's own
-    // errors as the details, under the title "خطا".
-    void DisplayError(const db::DbError& error, const QString& message);
+    // Asks a yes/no question; true only for yes.
+    bool Confirm(const QString& title, const QString& question) { return AskYesNo(title, question) == AnswerYes; }
+
+    // Shows a failure from its exception under the title kErrorTitle: the
+    // message, with the details the exception carries (a database call's own
+    // errors, a component's number and description).
+    void DisplayError(const std::exception& error, const QString& message);
 
     // The provider errors DisplayError may consult; none when null.
     void setProviderErrors(const ProviderErrorSource* source) { m_providerErrors = source; }

@@ -5,21 +5,14 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/ComponentCreation.h"
 
-#include <mutex>
 
 namespace kelvo::front {
 
-void RegisterPublicClasses(automation::ComponentRegistry& registry)
+void RegisterPublicClasses(automation::ComponentRegistry& registry, const PublicClassHosts& hosts)
 {
-    registry.registerComponent(KelvoReportGenCls::ProgId, [] { return std::make_unique<KelvoReportGenCls>(); });
+    registry.registerComponent(KelvoReportGenCls::ProgId,
+                               [hosts] { return std::make_unique<KelvoReportGenCls>(ProcessSession(), hosts); });
     registry.registerComponent(classMSHFlex::ProgId, [] { return std::make_unique<classMSHFlex>(); });
-}
-
-automation::ComponentRegistry& ProcessComponents()
-{
-    static std::once_flag registered;
-    std::call_once(registered, [] { RegisterPublicClasses(automation::ProcessRegistry()); });
-    return automation::ProcessRegistry();
 }
 
 std::unique_ptr<automation::Dispatch> CreateComponentFromFile(automation::ComponentRegistry& registry,
@@ -31,7 +24,7 @@ std::unique_ptr<automation::Dispatch> CreateComponentFromFile(automation::Compon
     } catch (const automation::AutomationError& e) {
         if (e.number() != automation::ErrCannotCreateObject)
             throw;
-        prompter.ShowMessage(kMissingComponentFileTitle, kMissingComponentFileMessage);
+        prompter.ShowMessage(kErrorTitle, kMissingComponentFileMessage);
         return nullptr;
     }
 }

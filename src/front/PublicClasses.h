@@ -1,22 +1,17 @@
 #pragma once
 
+#include "front/Messages.h"
 #include "front/Prompter.h"
+#include "front/ReportWindowsHost.h"
 #include "platform/automation/ComponentRegistry.h"
 
 namespace kelvo::front {
 
 // Adds the two public classes, "KelvoReportGenerator.KelvoReportGenCls" and
 // "KelvoReportGenerator.classMSHFlex", to a registry. Objects of the first
-// work on the process session.
-void RegisterPublicClasses(automation::ComponentRegistry& registry);
+// work on the process session and open their windows through hosts.
+void RegisterPublicClasses(automation::ComponentRegistry& registry, const PublicClassHosts& hosts = {});
 
-// The process registry with the public classes registered.
-automation::ComponentRegistry& ProcessComponents();
-
-// The message shown when a component file can be neither created nor loaded.
-inline const QString kMissingComponentFileTitle = QStringLiteral("خطا");
-inline const QString kMissingComponentFileMessage =
-    QStringLiteral("فايل مورد نظر شما وجود ندارد. لطفاً به نگهدارنده سيستم مراجعه نماييد.");
 
 // Creates the component of a file of <BasePath>/System, loading its plugin
 // when it is not registered yet (see automation::CreateFromComponentFile).

@@ -35,11 +35,10 @@ public:
     virtual void ShowReport(const ParameterlessReportRun& run) = 0;
 };
 
-// The windows of this process, set once by the part of the program that
-// builds them; null until then (the public class then fails clearly).
-void SetProcessReportManagerHost(ReportManagerHost* host);
-ReportManagerHost* ProcessReportManagerHost();
-void SetProcessParameterlessViewerHost(ParameterlessViewerHost* host);
-ParameterlessViewerHost* ProcessParameterlessViewerHost();
+// The windows a public class opens; either may be missing.
+struct PublicClassHosts {
+    ReportManagerHost* reportManager = nullptr;
+    ParameterlessViewerHost* parameterlessViewer = nullptr;
+};
 
 } // namespace kelvo::front

@@ -1,5 +1,6 @@
 #include "management/ReportDefinitions.h"
 
+#include "front/Messages.h"
 #include "front/Prompter.h"
 #include "management/ReportStatements.h"
 #include "platform/db/DbError.h"
@@ -11,7 +12,6 @@ namespace kelvo::management {
 
 namespace {
 
-const QString kError = QStringLiteral("خطا");
 constexpr int kTitleLength = 100;
 
 // The identifier of the row the insert made: from the insert itself, else
@@ -37,11 +37,7 @@ void CopyLayout(db::Connection& db, qint32 sourceID, qint32 newID)
         try {
             (void)db.runUnderSavepoint([&] { db.execute(statement); });
         } catch (const db::TransactionLostError& lost) {
-            throw db::DbError(QList<db::ProviderError>{{QStringLiteral("ذخيره گزارش انجام نشد: يكي از مراحل "
-                                                                       "انتقال اطلاعات گزارش اصلي، كل عمليات را "
-                                                                       "لغو كرد."),
-                                                        0, {}, {}}} +
-                                  lost.errors(),
+            throw db::DbError(QList<db::ProviderError>{{kCopyLostMessage, 0, {}, {}}} + lost.errors(),
                               lost.statement());
         }
     }
@@ -58,11 +54,11 @@ bool HasPermission(front::Session& session, int permissionNumber)
     return result.returnValue.toLongLong() != 0;
 }
 
-SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mode, qint32 reportID,
+SaveResult SaveReport(front::Session& session, front::Prompter& prompter, ManagerMode mode, qint32 reportID,
                       qint32 sourceReportID, const ReportHeader& header)
 {
-    const bool inserting = mode == front::ManagerModeInsert || mode == front::ManagerModeInsertFrom;
-    const bool copying = mode == front::ManagerModeInsertFrom;
+    const bool inserting = mode == ManagerMode::Insert || mode == ManagerMode::InsertFrom;
+    const bool copying = mode == ManagerMode::InsertFrom;
     if (inserting)
         reportID = -1;
 
@@ -73,17 +69,14 @@ SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mo
     db::Connection& db = session.DtEn;
     const sql::Dialect dialect = sql::Dialect::Of(db);
     if (!db.openRecordset(statements::SameTitle(dialect, result.title, reportID)).isEmpty()) {
-        prompter.ShowMessage(kError, QStringLiteral("عنوان گزارش تكراري است."));
+        prompter.ShowMessage(front::kErrorTitle, kDuplicateTitleMessage);
         result.outcome = SaveOutcome::DuplicateTitle;
         return result;
     }
 
     // The question comes before any write, so the catalogue is never locked
     // while the user thinks.
-    const bool copyLayout =
-        copying && prompter.AskYesNo(QStringLiteral("انتقال اطلاعات گزارش اصلي"),
-                                     QStringLiteral("آيا اطلاعات گزارش اصلي، از قبيل نحوه نامگذاري ستونها، ادغام "
-                                                    "سطرها و توزيع در ستونها، به گزارش جديد نيز منتقل شوند؟")) == 1;
+    const bool copyLayout = copying && prompter.Confirm(kCopyLayoutTitle, kCopyLayoutQuestion);
 
     db::Transaction transaction(db);
     if (inserting) {
@@ -115,34 +108,22 @@ SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mo
     grant.deactivateDate = QDate(1900, 1, 1);
     grant.persianDeactivateDate = QString();
     if (const std::optional<db::DbError> failure = repository::GrantToPositions(session.DtEnSec, grant))
-        prompter.DisplayError(*failure, QString::fromUtf8(kOwnGrantFailedMessage));
+        prompter.DisplayError(*failure, kOwnGrantFailedMessage);
     return result;
 }
 
 DeleteOutcome DeleteReport(front::Session& session, front::Prompter& prompter, qint32 reportID, bool isGeneral)
 {
     if (!HasPermission(session, PermissionDelete)) {
-        prompter.ShowMessage(kError, QString::fromUtf8(kNotPermittedMessage));
+        prompter.ShowMessage(front::kErrorTitle, kNotPermittedMessage);
         return DeleteOutcome::NotPermitted;
     }
-    if (prompter.AskYesNo(QStringLiteral("حذف ") + QStringLiteral("گزارش"), QStringLiteral("آيا مطمئن هستيد؟")) != 1)
+    if (!prompter.Confirm(kDeleteTitle, kSureQuestion))
         return DeleteOutcome::Declined;
-    if (isGeneral &&
-        prompter.AskYesNo(QStringLiteral("حذف گزارش"),
-                          QStringLiteral("اين گزارش عمومي است و در اجراي نرمافزارها مورد نياز ميباشد. آيا از حذف "
-                                         "آن اطمينان داريد؟")) != 1)
+    if (isGeneral && !prompter.Confirm(kDeleteTitle, kDeleteGeneralQuestion))
         return DeleteOutcome::Declined;
-
-    bool called = false;
-    {
-        db::Recordset rs = session.DtEn.openRecordset(
-            QStringLiteral("Select * from tblKelvoRelatedReports Where CalledReportID = ") + QString::number(reportID));
-        called = !rs.isEmpty();
-    }
-    if (called &&
-        prompter.AskYesNo(QStringLiteral("حذف گزارش"),
-                          QStringLiteral("اين گزارش توسط ديگر گزارشها فراخواني ميشود. در صورت حذف، امكان "
-                                         "فراخواني گزارش در آنها از بين ميرود. آيا از حذف آن اطمينان داريد؟")) != 1)
+    if (!session.DtEn.openRecordset(statements::CallersOf(reportID)).isEmpty() &&
+        !prompter.Confirm(kDeleteTitle, kDeleteCalledQuestion))
         return DeleteOutcome::Declined;
 
     try {
@@ -155,9 +136,9 @@ DeleteOutcome DeleteReport(front::Session& session, front::Prompter& prompter, q
         // constraint means that something depends on the report; any other
         // failure is shown with the database's own message.
         if (e.isConstraintViolation())
-            prompter.ShowMessage(kError, QStringLiteral("به اين گزارش وابستگي وجود دارد. امكان حذف آن وجود ندارد."));
+            prompter.ShowMessage(front::kErrorTitle, kDependentMessage);
         else
-            prompter.DisplayError(e, QStringLiteral("حذف گزارش انجام نشد."));
+            prompter.DisplayError(e, kDeleteFailedMessage);
         return DeleteOutcome::Failed;
     }
     return DeleteOutcome::Deleted;

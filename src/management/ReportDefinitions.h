@@ -1,6 +1,8 @@
 #pragma once
 
 #include "front/HostContext.h"
+#include "management/ManagerMode.h"
+#include "management/Messages.h"
 
 #include <QDate>
 #include <QString>
@@ -20,22 +22,13 @@ enum Permission : int {
     PermissionSearch = 230204,
 };
 
-// The refusal every permission check shows.
-inline const char* const kNotPermittedMessage =
-    "شما مجاز به انجام اين عمليات نيستيد. لطفاً با نگهدارنده سيستم هماهنگ کنيد.";
-
-// Shown when a report was saved but the saver's own position could not be
-// granted it, so that the report would not be listed for its creator.
-inline const char* const kOwnGrantFailedMessage =
-    "گزارش ذخيره شد، اما دسترسي سمت شما به آن ثبت نشد و گزارش براي شما نمايش داده نميشود. لطفاً با نگهدارنده "
-    "سيستم هماهنگ کنيد.";
-
 // Whether the current user may run a command: the main connection's
 // spKelvoHasPermission with @UserID and @FormPermissionID; non-zero allows.
 bool HasPermission(front::Session& session, int permissionNumber);
 
-// What the report manager's controls hold when the user saves.
+// A definition's own columns, as the report manager shows and saves them.
 struct ReportHeader {
+    qint32 id = -1;
     QString title;
     QString alias;
     QString notes;
@@ -46,9 +39,14 @@ struct ReportHeader {
     bool mediaVisible = false;
     std::optional<qint32> systemID;   // none when the selector is empty
     std::optional<qint32> formTypeID; // none when the selector is empty
-    qint32 creatorID = 0;             // the creator control's tag
+    std::optional<qint32> creatorID;  // the creator control's tag
+    QString creatorName;              // shown only
     QDate createDate;                 // the date control's Value
-    QString farsiCreateDate;          // the date control's Text (yyyy/mm/dd)
+    QString farsiCreateDate;          // the date control's Text (yyyy/mm/dd); written only
+    // Read for the design windows; a save does not write them.
+    QString storedProcedure;          // SQLSP
+    QString farsiStoredProcedure;     // FarsiSQLSP
+    bool treeFlag = false;            // MakeTree is 1
 };
 
 enum class SaveOutcome {
@@ -62,15 +60,15 @@ struct SaveResult {
     QString title; // the title as saved (trimmed, cut to 100 characters)
 };
 
-// Saves the definition shown by the manager in mode (1 insert, 2 edit,
-// 6 insert-from): duplicate check, insert (modes 1, 6), header update, the
+// Saves the definition shown by the manager in mode (insert, edit,
+// insert-from): duplicate check, insert (modes 1, 6), header update, the
 // copy of the source definition (mode 6, asking whether to carry its layout
 // over; each layout step that fails is undone alone and skipped), then the
 // grants by position. The row writes run in one transaction; the grants
 // follow it, and a failure of the saver's own grant is shown through the
 // prompter (the definition stays saved). Throws db::DbError when a write
 // fails (nothing of the row writes is kept).
-SaveResult SaveReport(front::Session& session, front::Prompter& prompter, int mode, qint32 reportID,
+SaveResult SaveReport(front::Session& session, front::Prompter& prompter, ManagerMode mode, qint32 reportID,
                       qint32 sourceReportID, const ReportHeader& header);
 
 enum class DeleteOutcome {

@@ -1,5 +1,6 @@
 #include "management/ReportSearch.h"
 
+#include "platform/db/Connection.h"
 #include "sql/SqlDialect.h"
 #include "text/TextPrimitives.h"
 
@@ -84,6 +85,19 @@ QString BuildSearchStatement(const SearchFilters& f, const sql::Dialect& dialect
                          QStringLiteral(" and tblKelvoReport.MakeTree= 0"),
                          QStringLiteral(" and tblKelvoReport.MakeTree= -1"));
     return sql;
+}
+
+QList<FoundReport> SearchReports(db::Connection& db, const SearchFilters& filters)
+{
+    QList<FoundReport> found;
+    db::Recordset rs = db.openRecordset(BuildSearchStatement(filters, sql::Dialect::Of(db)), {},
+                                        db::CursorType::ForwardOnly);
+    const bool hasGroup = rs.hasField(QStringLiteral("GroupName"));
+    for (; !rs.eof(); rs.moveNext())
+        found.append({rs.value(QStringLiteral("ID")).toInt(), rs.text(QStringLiteral("ReportTitle")),
+                      rs.text(QStringLiteral("SystemName")),
+                      hasGroup ? rs.text(QStringLiteral("GroupName")) : QString(), rs.text(QStringLiteral("ReportDesc"))});
+    return found;
 }
 
 } // namespace kelvo::management

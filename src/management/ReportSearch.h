@@ -3,6 +3,11 @@
 #include <QString>
 #include <optional>
 
+#include <QList>
+
+namespace kelvo::db {
+class Connection;
+}
 namespace kelvo::sql {
 class Dialect;
 }
@@ -31,5 +36,18 @@ struct SearchFilters {
 // The search statement: the fixed statement of the database kind followed by
 // one condition per filter in use, every text written by the dialect.
 QString BuildSearchStatement(const SearchFilters& filters, const sql::Dialect& dialect);
+
+// One report the search found, as the result list shows it.
+struct FoundReport {
+    qint32 id = 0;
+    QString title;
+    QString system;
+    QString group; // Oracle only; empty on SQL Server
+    QString notes;
+};
+
+// The reports that pass the filters, in the order the statement gives them.
+// Throws db::DbError when the search fails.
+QList<FoundReport> SearchReports(db::Connection& db, const SearchFilters& filters);
 
 } // namespace kelvo::management

@@ -1,15 +1,11 @@
 #include "repository/AccessByPosition.h"
 
 #include "platform/db/DbError.h"
+#include "sql/SqlDialect.h"
 
 namespace kelvo::repository {
 
 namespace {
-
-QString Num(qint64 n)
-{
-    return QString::number(n);
-}
 
 // Appends each value of the field that is not yet listed.
 bool AppendUnlisted(db::Connection& secondary, const QString& sql, const QString& field,
@@ -50,7 +46,7 @@ QList<ListedPosition> CollectPositions(db::Connection& secondary, int formTypeID
     do {
         startCount = list.size();
         for (qsizetype i = 0; i < startCount; ++i) {
-            const QString entry = Num(list[i].positionID);
+            const QString entry = sql::Number(list[i].positionID);
             if (i >= ancestorsFrom) {
                 const bool found = AppendUnlisted(
                     secondary,
@@ -64,12 +60,12 @@ QList<ListedPosition> CollectPositions(db::Connection& secondary, int formTypeID
                 list[i].sameLevelDone = true;
                 AppendUnlisted(secondary,
                                QStringLiteral("select * from tblKelvoSamePermLevelPos where BasePositionID=") + entry +
-                                   QStringLiteral(" and FormTypeID=") + Num(formTypeID) +
+                                   QStringLiteral(" and FormTypeID=") + sql::Number(formTypeID) +
                                    QStringLiteral(" and  IsActive=1 "),
                                QStringLiteral("RelatedPositionID"), list);
                 AppendUnlisted(secondary,
                                QStringLiteral("select * from tblKelvoSamePermLevelPos where RelatedPositionID=") +
-                                   entry + QStringLiteral(" and FormTypeID=") + Num(formTypeID) +
+                                   entry + QStringLiteral(" and FormTypeID=") + sql::Number(formTypeID) +
                                    QStringLiteral(" and IsActive=1 "),
                                QStringLiteral("BasePositionID"), list);
             }
@@ -84,9 +80,9 @@ namespace {
 // edit flag. Throws db::DbError when a step fails.
 void GrantToPosition(db::Connection& secondary, const GrantArguments& a, qint32 positionID)
 {
-    const QString form = Num(a.formID);
-    const QString formType = Num(a.formTypeID);
-    const QString position = Num(positionID);
+    const QString form = sql::Number(a.formID);
+    const QString formType = sql::Number(a.formTypeID);
+    const QString position = sql::Number(positionID);
     {
         db::Recordset rs = secondary.openRecordset(
             QStringLiteral("select * from  tblKelvoAllowablePositions where FormID=") + form +

@@ -14,6 +14,10 @@ namespace kelvo::sql {
 
 // The text with every apostrophe doubled, for a value inside '…' in SQL.
 QString QuoteEscape(const QString& text);
+// A number as statements write it: decimal text.
+inline QString Number(qint64 n) { return QString::number(n); }
+// A bit as statements write it: 1 or 0.
+inline QString Bit(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
 class Dialect {
 public:

@@ -44,6 +44,7 @@ void Press(QWidget* target, int key)
 struct SelectorOverView : ::testing::Test {
     QTemporaryDir dir;
     QString connectionString;
+    Connection windowConnection; // the window's, which the selector reads through
     QWidget window;
     KelvoSelector* selector = nullptr;
     QLineEdit* txtCode = nullptr;
@@ -79,7 +80,8 @@ struct SelectorOverView : ::testing::Test {
         ASSERT_NE(txtCode, nullptr);
         ASSERT_NE(txtName, nullptr);
         QObject::connect(selector, &KelvoSelector::Change, [this] { ++changes; });
-        selector->setConnection(connectionString);
+        windowConnection.setConnectionString(connectionString);
+        selector->setConnection(windowConnection);
         selector->setMajorView("vwProcMajor");
         selector->setMinorView("vwProcMinor");
         selector->setTitle(QStringLiteral("روالها"));
@@ -293,7 +295,7 @@ TEST(SelectorOverRepositoryViews, HiddenSubsystemIsResolvedButNotOffered)
     c.execute("insert tblKelvoSystem (ID, Name, NotVisible) values (4, N'', 0)");
 
     KelvoSelector selector;
-    selector.setConnection(catalogue.connectionString());
+    selector.setConnection(c);
     selector.setMajorView("vwKelvoSystemMajor");
     selector.setMinorView("vwKelvoSystemMinor");
     selector.Refresh();

@@ -74,7 +74,7 @@ TEST_F(ContextStartTest, FullStartFillsIdentityNamesAndConnections)
     EXPECT_TRUE(session.DtEnMajor.connectionString().endsWith(";Initial Catalog=Master"));
     db::Recordset rs = session.DtEnMajor.openRecordset("Select Name from SysDatabases Where Name='Acc'");
     EXPECT_FALSE(rs.eof());
-    EXPECT_FALSE(front::IsOracle(session.DtEn));
+    EXPECT_FALSE(session.DtEn.isOracle());
 }
 
 TEST_F(ContextStartTest, ViewStartProbesTheMasterCatalogue)
@@ -303,6 +303,6 @@ TEST(DatabaseKind, OracleExactlyForMsdaora1)
     for (const Case& k : cases) {
         db::Connection c;
         c.setProvider(k.provider);
-        EXPECT_EQ(front::IsOracle(c), k.oracle) << k.provider;
+        EXPECT_EQ(c.isOracle(), k.oracle) << k.provider;
     }
 }

@@ -1,5 +1,5 @@
 // The C interface, used as a host in another language uses it.
-#include "front/KelvoComponentApi.h"
+#include "component/KelvoComponentApi.h"
 
 #include "front/HostContext.h"
 #include "front/PublicClasses.h"
@@ -101,7 +101,7 @@ TEST(ComponentApiTest, MethodsTakeIntegerTextAndObjectArgumentsByReference)
     EXPECT_EQ(kelvo_call(gen, "ViewReportWithoutParameters", args, 3, nullptr), -1);
     EXPECT_EQ(kelvo_last_error_number(), kelvo::automation::ErrNotSupportedAction);
 
-    kelvo::front::ProcessComponents().registerComponent("ApiTest.Grid", [] { return std::make_unique<Grid>(); });
+    kelvo::automation::ProcessRegistry().registerComponent("ApiTest.Grid", [] { return std::make_unique<Grid>(); });
     Handle flex("KelvoReportGenerator.classMSHFlex");
     Handle grid("ApiTest.Grid");
     ASSERT_NE(grid.object, nullptr);
@@ -116,7 +116,7 @@ TEST(ComponentApiTest, MethodsTakeIntegerTextAndObjectArgumentsByReference)
     long long left = 0;
     EXPECT_EQ(kelvo_get_integer(grid, "LeftCol", &left), 0);
     EXPECT_TRUE(left == 6 || left == 1) << "the class put the grid back on a remembered column, got " << left;
-    kelvo::front::ProcessComponents().unregisterComponent("ApiTest.Grid");
+    kelvo::automation::ProcessRegistry().unregisterComponent("ApiTest.Grid");
 }
 
 TEST(ComponentApiTest, MembersAreListedInSlotOrder)

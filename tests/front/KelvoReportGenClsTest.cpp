@@ -232,16 +232,15 @@ TEST_F(GenClsTest, WithoutTheManagerWindowTheMethodsFailClearlyAfterTheContextSt
 {
     KelvoReportGenCls bare(session);
     assignIdentity(bare);
-    front::SetProcessReportManagerHost(nullptr);
     QString description;
     EXPECT_EQ(errorNumber([&] { bare.ClearShow(); }, &description), automation::ErrNotSupportedAction);
     EXPECT_TRUE(description.contains("FormReportMan")) << description.toStdString();
     EXPECT_EQ(session.context.CurrentSystemID, 12);
 
-    // The process's window serves every object that has none of its own.
-    front::SetProcessReportManagerHost(&manager);
-    EXPECT_NO_THROW(bare.ClearShow());
-    front::SetProcessReportManagerHost(nullptr);
+    // The windows given at construction serve the object.
+    KelvoReportGenCls served(session, {&manager, nullptr});
+    assignIdentity(served);
+    EXPECT_NO_THROW(served.ClearShow());
     EXPECT_EQ(manager.shown.size(), 1);
 }
 

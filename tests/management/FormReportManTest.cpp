@@ -1,20 +1,24 @@
 // The report manager as a real window (offscreen) over a copy of the demo
-// catalogue, with a scripted prompter and window runner.
+// catalogue, with a scripted prompter; the windows and components it opens
+// are recorded, not built.
+#include "component/ui/ComponentLibrary.h"
+#include "component/ui/ProgramWindows.h"
+#include "controls/ui/KelvoDate.h"
+#include "controls/ui/KelvoSelector.h"
 #include "front/HostContext.h"
 #include "front/KelvoReportGenCls.h"
 #include "front/PublicClasses.h"
 #include "front/ScriptedPrompter.h"
 #include "front/ui/WindowRunner.h"
-#include "controls/ui/KelvoDate.h"
-#include "controls/ui/KelvoSelector.h"
-#include "management/ReportDefinitions.h"
+#include "management/HostComponents.h"
+#include "management/Messages.h"
 #include "management/ui/FormReportMan.h"
 #include "management/ui/FormSearch.h"
-#include "management/ui/ReportBuilderLauncher.h"
-#include "management/ui/ReportManagerWindows.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/ComponentRegistry.h"
 #include "platform/os/KeyboardSwitcher.h"
 #include "support/TempCatalogue.h"
+#include "support/WindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,17 +31,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 using namespace kelvo;
-
-// GoogleTest shows QString values as text.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 using front::ScriptedPrompter;
 using management::FormReportMan;
 
@@ -52,7 +51,7 @@ public Q_SLOTS:
 
 namespace {
 
-const QString kNotPermitted = QString::fromUtf8(management::kNotPermittedMessage);
+const QString kNotPermitted = management::kNotPermittedMessage;
 
 // A component of the host that records what it is given, by name.
 class RecordingComponent final : public automation::Dispatch {
@@ -75,16 +74,14 @@ private:
     Log& m_log;
 };
 
-// Registers a recording component for the life of the object.
-struct RegisteredComponent {
-    QString progId;
+// A registry with one recording component.
+struct RecordingRegistry {
+    automation::ComponentRegistry registry;
     RecordingComponent::Log log;
-    explicit RegisteredComponent(QString id) : progId(std::move(id))
+    explicit RecordingRegistry(const QString& progId)
     {
-        front::ProcessComponents().registerComponent(progId,
-                                                     [this] { return std::make_unique<RecordingComponent>(log); });
+        registry.registerComponent(progId, [this] { return std::make_unique<RecordingComponent>(log); });
     }
-    ~RegisteredComponent() { front::ProcessComponents().unregisterComponent(progId); }
     QStringList putNames() const
     {
         QStringList names;
@@ -105,7 +102,7 @@ struct ManagerTest : ::testing::Test {
     test::TempCatalogue catalogue = test::TempCatalogue::demo();
     front::Session session;
     ScriptedPrompter prompter;
-    front::ScriptedWindowRunner windows;
+    test::TestWindows windows;
     std::unique_ptr<FormReportMan> form;
 
     void SetUp() override { open(); }
@@ -140,20 +137,18 @@ struct ManagerTest : ::testing::Test {
     template <class T = QWidget>
     T* child(const char* name) const
     {
-        T* c = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return test::Child<T>(*form, QLatin1String(name));
     }
-    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QAction* command(const char* name) const { return child<QAction>(name); }
+    QToolButton* button(const char* name) const { return child<QToolButton>(name); }
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     controls::KelvoSelector* selector(const char* name) const { return child<controls::KelvoSelector>(name); }
-    void click(const char* name) const { button(name)->click(); }
-    int mode() const { return session.context.ManagerMode; }
+    void click(const char* name) const { test::Click(*form, QLatin1String(name)); }
+    int mode() const { return int(form->mode()); }
 
     QVariant scalar(const QString& sql, const QVariantList& params = {})
     {
-        db::Recordset rs = catalogue.connection().openRecordset(sql, params);
-        return rs.eof() ? QVariant() : rs.value(0);
+        return test::Scalar(catalogue.connection(), sql, params);
     }
     // The identifier of a demo report.
     qint32 demoReport(int n = 1)
@@ -187,41 +182,74 @@ void PrintTo(const EnablingCase& c, std::ostream* os) { *os << c.name; }
 
 class EnablingTable : public ManagerTest, public ::testing::WithParamInterface<EnablingCase> {};
 
+// The enabling table, as rows: enabled (or editable) during an entry, when
+// idle, in view mode.
+struct ExpectedRow {
+    const char* control;
+    bool entry, idle, view;
+};
+constexpr bool E = true, D = false;
+const ExpectedRow kExpectedTable[] = {
+    {"cmdNew", D, E, E},
+    {"cmdNewFrom", D, D, E},
+    {"cmdEdit", D, D, E},
+    {"cmdDelete", D, D, E},
+    {"cmdTemplate", D, D, E},
+    {"cmdDesignReport", D, D, E},
+    {"cmdRunReport", D, D, E},
+    {"cmdCancel", E, D, D},
+    {"cmdExit", D, E, E},
+    {"mnuExit", D, E, E},
+    {"cmdSearch", D, E, E},
+    {"mnuSearch", D, E, E},
+    {"txtID", D, D, D},
+    {"txtTitle", E, D, D},
+    {"txtAlias", E, D, D},
+    {"txtDesc", E, D, D},
+    {"chkIsGeneral", E, D, D},
+    {"chkMakeSecure", E, D, D},
+    {"chkMakeTree", E, D, D},
+    {"chkShowFlatternParameters", E, D, D},
+    {"chkMediaVisible", E, D, D},
+    {"gmpGroup", E, D, D},
+    {"gmpSystem", E, D, D},
+    {"mptFormType", E, D, D},
+    // Never in the table: always enabled.
+    {"cmdFormRunner", E, E, E},
+    {"cmdUpdateTable", E, E, E},
+    {"Toolbar1_cmdExit", E, E, E},
+};
+
 TEST_P(EnablingTable, ControlsFollowTheMode)
 {
     GetParam().reach(*this);
     ASSERT_EQ(mode(), GetParam().mode);
     const int m = mode();
-    const bool entry = m == 1 || m == 2 || m == 6;
-    const bool view = m == 4;
-
-    EXPECT_EQ(button("cmdNew")->isEnabled(), !entry);
-    for (const char* name : {"cmdNewFrom", "cmdEdit", "cmdDelete", "cmdTemplate", "cmdDesignReport", "cmdRunReport"})
-        EXPECT_EQ(button(name)->isEnabled(), view) << name;
-    EXPECT_EQ(button("cmdCancel")->isEnabled(), entry);
-    EXPECT_EQ(button("cmdExit")->isEnabled(), !entry);
-    EXPECT_EQ(child<QAction>("mnuExit")->isEnabled(), !entry);
-    EXPECT_EQ(button("cmdSearch")->isEnabled(), !entry);
-    EXPECT_EQ(child<QAction>("mnuSearch")->isEnabled(), !entry);
-    EXPECT_TRUE(box("txtID")->isReadOnly());
-    EXPECT_EQ(box("txtTitle")->isReadOnly(), !entry);
-    EXPECT_EQ(box("txtAlias")->isReadOnly(), !entry);
-    EXPECT_EQ(child<QPlainTextEdit>("txtDesc")->isReadOnly(), !entry);
-    for (const char* name : {"chkIsGeneral", "chkMakeSecure", "chkMakeTree", "chkShowFlatternParameters",
-                             "chkMediaVisible"})
-        EXPECT_EQ(child<QCheckBox>(name)->isEnabled(), entry) << name;
-    for (const char* name : {"gmpGroup", "gmpSystem", "mptFormType"})
-        EXPECT_EQ(selector(name)->Active(), entry) << name;
-
-    // The toolbar mirrors the command buttons; its exit button also serves
-    // an entry in progress.
-    form->TimerButtons_Timer();
-    for (const char* key : {"cmdNew", "cmdNewFrom", "cmdEdit", "cmdDelete", "cmdCancel", "cmdSearch",
-                            "cmdDesignReport"}) {
-        ASSERT_NE(form->toolbarButton(key), nullptr) << key;
-        EXPECT_EQ(form->toolbarButton(key)->isEnabled(), button(key)->isEnabled()) << key;
+    for (const ExpectedRow& row : kExpectedTable) {
+        const bool expected = m == 3 ? row.idle : m == 4 ? row.view : row.entry;
+        QObject* control = form->findChild<QAction*>(row.control);
+        if (!control)
+            control = child<QWidget>(row.control);
+        bool actual = false;
+        if (auto* action = qobject_cast<QAction*>(control))
+            actual = action->isEnabled();
+        else if (auto* line = qobject_cast<QLineEdit*>(control))
+            actual = !line->isReadOnly();
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+            actual = !text->isReadOnly();
+        else if (auto* choice = qobject_cast<controls::KelvoSelector*>(control))
+            actual = choice->Active();
+        else
+            actual = static_cast<QWidget*>(control)->isEnabled();
+        EXPECT_EQ(actual, expected) << row.control;
     }
-    EXPECT_TRUE(form->toolbarButton("cmdExit")->isEnabled());
+    // A button shows its command, the toolbar the same command.
+    for (const char* name : {"cmdNew", "cmdNewFrom", "cmdEdit", "cmdDelete", "cmdCancel", "cmdSearch",
+                             "cmdDesignReport", "cmdFinalSave"}) {
+        EXPECT_EQ(button(name)->defaultAction(), command(name)) << name;
+        EXPECT_EQ(button(name)->isEnabled(), command(name)->isEnabled()) << name;
+        EXPECT_TRUE(child<QToolBar>("Toolbar1")->actions().contains(command(name))) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,7 +285,7 @@ TEST_P(FinalSaveEnabled, OnlyDuringAnEntryWithATitle)
 {
     GetParam().reach(*this);
     box("txtTitle")->setText(QString::fromUtf8(GetParam().title));
-    form->RefreshTimer_Timer();
+    EXPECT_EQ(command("cmdFinalSave")->isEnabled(), GetParam().enabled);
     EXPECT_EQ(button("cmdFinalSave")->isEnabled(), GetParam().enabled);
 }
 
@@ -337,11 +365,9 @@ TEST_F(ManagerTest, ViewShowsTheStoredDefinition)
     EXPECT_EQ(session.queries.clauses.FarsiSQLSP, QString());
 
     // The maintenance menu shows only for subsystem 16.
-    form->RefreshTimer_Timer();
     EXPECT_TRUE(child<QAction>("mnuPmxReport")->isVisible());
     EXPECT_TRUE(child<QAction>("mnuInitReport")->isVisible());
     form->ViewReportInfo(demoReport(1));
-    form->RefreshTimer_Timer();
     EXPECT_FALSE(child<QAction>("mnuPmxReport")->isVisible());
     // A report without a form type does not keep the previous one's.
     EXPECT_TRUE(selector("mptFormType")->IsEmpty());
@@ -392,7 +418,7 @@ TEST_F(ManagerTest, NewTitleSaveGivesViewModeOnTheNewRow)
     EXPECT_EQ(rs.value("SystemID").toInt(), 2);
     EXPECT_EQ(rs.value("CreatorID").toInt(), 1);
     EXPECT_EQ(rs.value("ShowFlatternParameters").toInt(), 1);
-    EXPECT_TRUE(button("cmdEdit")->isEnabled());
+    EXPECT_TRUE(command("cmdEdit")->isEnabled());
     EXPECT_TRUE(prompter.entries().isEmpty());
 }
 
@@ -417,7 +443,7 @@ TEST_F(ManagerTest, ADatabaseFailureWhileSavingIsShownAndTheEntryKept)
     box("txtTitle")->setText(QStringLiteral("گزارش تازه"));
     click("cmdFinalSave");
     EXPECT_EQ(mode(), 1);
-    EXPECT_TRUE(button("cmdCancel")->isEnabled());
+    EXPECT_TRUE(command("cmdCancel")->isEnabled());
     ASSERT_EQ(prompter.entriesOf(ScriptedPrompter::Kind::Error).size(), 1);
     EXPECT_TRUE(prompter.last().details.contains(QStringLiteral("refused here"))) << prompter.last().details.toStdString();
 }
@@ -544,7 +570,7 @@ TEST_P(PermissionRefusal, AUserWithoutThePermissionIsToldSoAndNothingChanges)
     EXPECT_EQ(prompter.last().kind, ScriptedPrompter::Kind::Message);
     EXPECT_EQ(prompter.last().title, QStringLiteral("خطا"));
     EXPECT_EQ(prompter.last().text, kNotPermitted);
-    EXPECT_TRUE(windows.opened().isEmpty());
+    EXPECT_TRUE(windows.opened.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, PermissionRefusal,
@@ -564,7 +590,7 @@ TEST_F(ManagerTest, TheDemoStorekeeperMaySearchButNotCreate)
     ASSERT_EQ(prompter.entries().size(), 1);
     EXPECT_EQ(prompter.last().text, kNotPermitted);
     click("cmdSearch");
-    EXPECT_EQ(windows.opened(), QStringList{"FormSearch"});
+    EXPECT_EQ(windows.opened, QStringList{"ChooseReport"});
     EXPECT_EQ(prompter.entries().size(), 1);
 }
 
@@ -592,47 +618,31 @@ TEST_F(ManagerTest, ConfirmedDeleteRemovesTheRowAndGoesIdle)
 
 // ------------------------------------------------------------------ search, design, exit
 
-TEST_F(ManagerTest, SearchOpensFormSearchAndAChosenReportIsShown)
+TEST_F(ManagerTest, SearchShowsTheChosenReport)
 {
     const qint32 id = demoReport(3);
-    const QString title = titleOf(id);
-    windows.expect([&](QWidget& window) {
-        auto* search = qobject_cast<management::FormSearch*>(&window);
-        ASSERT_NE(search, nullptr);
-        window.findChild<QLineEdit*>("txtTitle")->setText(title);
-        search->search(); // one match: chosen at once
-    });
+    windows.chosenReports.enqueue(id);
     click("cmdSearch");
-    EXPECT_EQ(windows.opened(), QStringList{"FormSearch"});
+    EXPECT_EQ(windows.opened, QStringList{"ChooseReport"});
     EXPECT_EQ(mode(), 4);
     EXPECT_EQ(form->ReportID(), id);
-    EXPECT_EQ(box("txtTitle")->text(), title);
+    EXPECT_EQ(box("txtTitle")->text(), titleOf(id));
 
-    windows.expect([](QWidget& window) { window.close(); });
-    child<QAction>("mnuSearch")->trigger();
-    EXPECT_EQ(windows.opened(), (QStringList{"FormSearch", "FormSearch"}));
+    // Closed without a choice: the window stays as it was.
+    click("mnuSearch");
+    EXPECT_EQ(windows.opened, (QStringList{"ChooseReport", "ChooseReport"}));
+    EXPECT_EQ(form->ReportID(), id);
 }
 
-TEST_F(ManagerTest, DesignOpensTheRegisteredWindowOrSaysItIsMissing)
+TEST_F(ManagerTest, DesignOpensTheDesignWindowOnTheShownReport)
 {
     const qint32 id = demoReport();
     form->ViewReportInfo(id);
-    management::SetReportBuilderOpener({});
     click("cmdDesignReport");
-    ASSERT_EQ(prompter.entries().size(), 1);
-    EXPECT_EQ(prompter.last().text, QString::fromUtf8(management::kReportBuilderMissingMessage));
-
-    qint32 opened = 0;
-    QWidget* parent = nullptr;
-    management::SetReportBuilderOpener([&](const management::ReportBuilderRequest& r) {
-        opened = r.reportID;
-        parent = r.manager;
-    });
-    click("cmdDesignReport");
-    management::SetReportBuilderOpener({});
-    EXPECT_EQ(opened, id);
-    EXPECT_EQ(parent, form.get());
-    EXPECT_EQ(prompter.entries().size(), 1);
+    ASSERT_EQ(windows.designed.size(), 1);
+    EXPECT_EQ(windows.designed[0].reportID, id);
+    EXPECT_EQ(windows.designed[0].manager, form.get());
+    EXPECT_TRUE(prompter.entries().isEmpty());
 }
 
 TEST_F(ManagerTest, ExitAsksOnlyDuringAnEntry)
@@ -640,7 +650,7 @@ TEST_F(ManagerTest, ExitAsksOnlyDuringAnEntry)
     click("cmdNew");
     // The toolbar's exit button cancels an entry of modes 1 and 2.
     prompter.answerNo();
-    form->Toolbar1_ButtonClick("CMDEXIT");
+    click("Toolbar1_cmdExit");
     EXPECT_EQ(prompter.last().title, QStringLiteral("انصراف از ثبت گزارش"));
     EXPECT_EQ(mode(), 1);
 
@@ -661,66 +671,84 @@ TEST_F(ManagerTest, ExitAsksOnlyDuringAnEntry)
     EXPECT_EQ(session.TempQueryText, QString());
 }
 
-TEST_F(ManagerTest, ToolbarKeysRunTheirCommands)
+TEST_F(ManagerTest, ToolbarButtonsRunTheirCommands)
 {
-    form->Toolbar1_ButtonClick("cmdnew");
-    EXPECT_EQ(mode(), 1);
-    form->Toolbar1_ButtonClick("cmdCASHK");
+    QToolBar* toolbar = child<QToolBar>("Toolbar1");
+    const auto press = [&](QAction* action) {
+        static_cast<QToolButton*>(toolbar->widgetForAction(action))->click();
+        QApplication::processEvents();
+    };
+    press(command("cmdNew"));
     EXPECT_EQ(mode(), 1);
     // A disabled command does not run from the toolbar.
-    form->Toolbar1_ButtonClick("cmdDelete");
+    press(command("cmdDelete"));
     EXPECT_EQ(mode(), 1);
     EXPECT_TRUE(prompter.entries().isEmpty());
-    form->Toolbar1_ButtonClick("mnuOperations");
-    EXPECT_TRUE(form->operationMenu()->isVisible());
-    form->operationMenu()->close();
+    QAction* operations = child<QAction>("Toolbar1_mnuOperations");
+    EXPECT_EQ(operations->menu(), form->operationMenu());
+    EXPECT_EQ(static_cast<QToolButton*>(toolbar->widgetForAction(operations))->popupMode(),
+              QToolButton::InstantPopup);
 }
 
 // ------------------------------------------------------------------ host components and help
 
-TEST_F(ManagerTest, TemplateGivesTheComponentTheConnectionUserAndReport)
+TEST_F(ManagerTest, TemplateAndFormRunnerOpenTheHostComponentsOnTheReport)
 {
     const qint32 id = demoReport();
+    click("cmdFormRunner"); // the demo has no form generator for reports
+    EXPECT_TRUE(windows.opened.isEmpty());
+
     form->ViewReportInfo(id);
-    {
-        RegisteredComponent component(FormReportMan::kTemplateProgId);
-        click("cmdTemplate");
-        EXPECT_EQ(component.putNames(), (QStringList{"ConnectionString", "OleConnectionString", "UserID", "FormID"}));
-        EXPECT_EQ(component.log.puts[0].second.toString(), catalogue.connectionString());
-        EXPECT_EQ(component.log.puts[2].second.toInt(), 1);
-        EXPECT_EQ(component.log.puts[3].second.toInt(), 12533);
-        ASSERT_EQ(component.log.calls.size(), 2);
-        EXPECT_EQ(component.log.calls[0].first, QStringLiteral("Load"));
-        EXPECT_EQ(component.log.calls[0].second, QVariantList{id});
-        EXPECT_EQ(component.log.calls[1].first, QStringLiteral("Show"));
-    }
-    EXPECT_TRUE(prompter.entries().isEmpty());
-
-    // Not installed: the failure is shown.
     click("cmdTemplate");
-    ASSERT_EQ(prompter.entries().size(), 1);
-    EXPECT_EQ(prompter.last().kind, ScriptedPrompter::Kind::Error);
-    EXPECT_EQ(prompter.last().title, QStringLiteral("خطاي شماره :  429"));
-}
+    EXPECT_EQ(windows.templates, QList<qint32>{id});
 
-TEST_F(ManagerTest, FormRunnerStartsTheFormGeneratorOnTheReportForm)
-{
     catalogue.run("Insert into tblKelvoFormType (ID, Name, FileName) values (2305, 'فرم گزارش', "
                   "'comFormGenerator.comFormExe.ocx');"
                   "Insert into tblKelvoFormTables (FormTypeID, TableName, IsPrimary) values (2305, 'tblKelvoReport', 1)");
-    RegisteredComponent generator(QStringLiteral("KelvoFormGenerator.comFormExe"));
-    const qint32 id = demoReport();
-    form->ViewReportInfo(id);
     click("cmdFormRunner");
-    EXPECT_EQ(generator.putNames(), (QStringList{"OleConnectionString", "UserID", "PositionID", "EmployeeID"}));
-    ASSERT_EQ(generator.log.calls.size(), 1);
-    EXPECT_EQ(generator.log.calls[0].first, QStringLiteral("View"));
-    EXPECT_EQ(generator.log.calls[0].second,
-              (QVariantList{2305, QStringLiteral("ID=%1").arg(id), QString()}));
-
     click("cmdNew");
     click("cmdFormRunner");
+    ASSERT_EQ(windows.formGenerators.size(), 2);
+    EXPECT_EQ(windows.formGenerators[0].formType, 2305);
+    EXPECT_EQ(windows.formGenerators[0].reportID, id);
+    EXPECT_EQ(windows.formGenerators[1].reportID, std::nullopt);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+TEST_F(ManagerTest, TemplateGivesTheComponentTheConnectionUserAndReport)
+{
+    RecordingRegistry component(management::kTemplateProgId);
+    management::ShowReportTemplate(component.registry, session.context, 7);
+    EXPECT_EQ(component.putNames(), (QStringList{"ConnectionString", "OleConnectionString", "UserID", "FormID"}));
+    EXPECT_EQ(component.log.puts[0].second.toString(), catalogue.connectionString());
+    EXPECT_EQ(component.log.puts[2].second.toInt(), 1);
+    EXPECT_EQ(component.log.puts[3].second.toInt(), 12533);
+    ASSERT_EQ(component.log.calls.size(), 2);
+    EXPECT_EQ(component.log.calls[0].first, QStringLiteral("Load"));
+    EXPECT_EQ(component.log.calls[0].second, QVariantList{7});
+    EXPECT_EQ(component.log.calls[1].first, QStringLiteral("Show"));
+
+    // Not installed: the program's windows show the failure of the command.
+    automation::ComponentRegistry empty;
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows program(prompter, runner, empty);
+    FormReportMan manager(session, prompter, program);
+    manager.ViewReportInfo(demoReport());
+    test::Click(manager, "cmdTemplate");
+    ASSERT_EQ(prompter.entriesOf(ScriptedPrompter::Kind::Error).size(), 1);
+    EXPECT_EQ(prompter.last().title, QStringLiteral("خطاي شماره :  429"));
+    EXPECT_EQ(prompter.last().text, management::kTemplateFailedMessage);
+}
+
+TEST_F(ManagerTest, FormGeneratorIsGivenTheIdentityAndOpensTheReportForm)
+{
+    RecordingRegistry generator(QStringLiteral("KelvoFormGenerator.comFormExe"));
+    management::RunFormGenerator(generator.registry, prompter, session.context, 2305, 9);
+    EXPECT_EQ(generator.putNames(), (QStringList{"OleConnectionString", "UserID", "PositionID", "EmployeeID"}));
+    management::RunFormGenerator(generator.registry, prompter, session.context, 2305, std::nullopt);
     ASSERT_EQ(generator.log.calls.size(), 2);
+    EXPECT_EQ(generator.log.calls[0].first, QStringLiteral("View"));
+    EXPECT_EQ(generator.log.calls[0].second, (QVariantList{2305, QStringLiteral("ID=9"), QString()}));
     EXPECT_EQ(generator.log.calls[1].first, QStringLiteral("ClearShow"));
     EXPECT_EQ(generator.log.calls[1].second, (QVariantList{2305, QString()}));
     EXPECT_TRUE(prompter.entries().isEmpty());
@@ -740,7 +768,6 @@ TEST_F(ManagerTest, MaintenanceMenuRefillsTheSnapshotTables)
     catalogue.run("Delete from tblPmxVWREPORT");
     form->ViewReportInfo(demoReport());
     selector("gmpSystem")->setID(16);
-    form->RefreshTimer_Timer();
     ASSERT_TRUE(child<QAction>("mnuPmxReport")->isVisible());
     child<QAction>("mnuPmxReport")->trigger();
     EXPECT_EQ(scalar("Select count(*) from tblPmxVWREPORT"), scalar("Select count(*) from vwpmxreport"));
@@ -796,25 +823,25 @@ struct PublicClassTest : ManagerTest {
 
 TEST_F(PublicClassTest, ClearShowAndViewOpenTheManager)
 {
-    management::ReportManagerWindows host(prompter, windows);
-    front::KelvoReportGenCls gen(session);
-    gen.setReportManagerHost(&host);
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows host(prompter, runner, automation::ProcessRegistry());
+    front::KelvoReportGenCls gen(session, {&host, nullptr});
     assign(gen);
 
     gen.ClearShow();
-    QPointer<FormReportMan> empty = host.lastWindow();
+    QPointer<FormReportMan> empty = host.lastManager();
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->isVisible()); // the demo asks for modeless windows
-    EXPECT_EQ(mode(), 3);
+    EXPECT_EQ(int(empty->mode()), 3);
     EXPECT_EQ(empty->ReportID(), -1);
 
     qint32 id = demoReport(2);
     gen.View(id);
-    QPointer<FormReportMan> shown = host.lastWindow();
+    QPointer<FormReportMan> shown = host.lastManager();
     ASSERT_TRUE(shown);
     EXPECT_NE(shown.data(), empty.data());
     EXPECT_TRUE(shown->isVisible());
-    EXPECT_EQ(mode(), 4);
+    EXPECT_EQ(int(shown->mode()), 4);
     EXPECT_EQ(shown->ReportID(), id);
     EXPECT_EQ(shown->findChild<QLineEdit*>("txtTitle")->text(), titleOf(id));
 
@@ -824,45 +851,47 @@ TEST_F(PublicClassTest, ClearShowAndViewOpenTheManager)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(empty);
     EXPECT_FALSE(shown);
-    EXPECT_TRUE(windows.opened().isEmpty());
+    EXPECT_TRUE(runner.opened().isEmpty());
 }
 
 TEST_F(PublicClassTest, TheModalFlagShowsTheManagerThroughTheRunner)
 {
     catalogue.run("Update tblKelvoSystemParameters set Value = '1' where ID = 123");
-    management::ReportManagerWindows host(prompter, windows);
-    front::KelvoReportGenCls gen(session);
-    gen.setReportManagerHost(&host);
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows host(prompter, runner, automation::ProcessRegistry());
+    front::KelvoReportGenCls gen(session, {&host, nullptr});
     assign(gen);
     qint32 id = demoReport();
     int shownMode = 0;
     QString shownID;
-    windows.expect([&](QWidget& window) {
-        shownMode = session.context.ManagerMode;
+    runner.expect([&](QWidget& window) {
+        shownMode = int(static_cast<FormReportMan&>(window).mode());
         shownID = window.findChild<QLineEdit*>("txtID")->text();
     });
     gen.LimitedView(id);
-    EXPECT_EQ(windows.opened(), QStringList{"FormReportMan"});
+    EXPECT_EQ(runner.opened(), QStringList{"FormReportMan"});
     EXPECT_EQ(shownMode, 4);
     EXPECT_EQ(shownID, QString::number(id));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(host.lastWindow());
+    EXPECT_FALSE(host.lastManager());
 }
 
-TEST_F(PublicClassTest, InstalledWindowsServeTheProcessClass)
+// The component library's registry makes public classes that open the
+// program's own windows.
+TEST_F(PublicClassTest, TheLibraryClassOpensTheProgramsManager)
 {
-    management::InstallReportWindows();
-    ASSERT_NE(front::ProcessReportManagerHost(), nullptr);
-    front::KelvoReportGenCls gen(session);
-    assign(gen);
-    gen.ClearShow();
-    QWidget* manager = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FormReportMan") && w->isVisible())
-            manager = w;
-    ASSERT_NE(manager, nullptr);
+    std::unique_ptr<automation::Dispatch> gen =
+        component::LibraryComponents().create(QStringLiteral("KelvoReportGenerator.KelvoReportGenCls"));
+    gen->putProperty(QStringLiteral("OleConnectionString"), catalogue.connectionString());
+    for (const char* property : {"UserID", "PositionID", "EmployeeID"})
+        gen->putProperty(QLatin1String(property), QVariant::fromValue<qint16>(1));
+    gen->callWith(QStringLiteral("ClearShow"));
+    QPointer<FormReportMan> manager = component::LibraryWindows().lastManager();
+    ASSERT_TRUE(manager);
+    EXPECT_TRUE(manager->isVisible());
     manager->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(manager);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Saving and deleting report definitions on a copy of the demo catalogue.
-#include "../repository/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "ManagementFixture.h"
 #include "management/ReportDefinitions.h"
 #include "management/ReportStatements.h"
@@ -54,7 +54,7 @@ TEST_F(ReportDefinitions, NewReportIsReadBackWithItsTextsAndGrant)
     h.makeTree = true;
     const int before = reports();
 
-    const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, h);
+    const SaveResult r = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, h);
 
     ASSERT_EQ(r.outcome, SaveOutcome::Saved);
     const QString expectedTitle = longTitle.trimmed().left(100);
@@ -84,7 +84,7 @@ TEST_F(ReportDefinitions, NewReportIsReadBackWithItsTextsAndGrant)
     // Blank alias and notes become NULL.
     ReportHeader blank = header("بدون نام مستعار");
     blank.alias = "   ";
-    const SaveResult second = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, blank);
+    const SaveResult second = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, blank);
     EXPECT_TRUE(scalar("select Alias from tblKelvoReport where ID=" + QString::number(second.reportID)).isNull());
     EXPECT_TRUE(scalar("select Notes from tblKelvoReport where ID=" + QString::number(second.reportID)).isNull());
 }
@@ -93,7 +93,7 @@ TEST_F(ReportDefinitions, DuplicateTitleIsRefusedButAnEditMayKeepItsOwn)
 {
     const int before = reports();
     const int grants = count("tblKelvoAllowablePositions");
-    const SaveResult refused = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header(" " + fa("فهرست کارکنان") + " "));
+    const SaveResult refused = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header(" " + fa("فهرست کارکنان") + " "));
     EXPECT_EQ(refused.outcome, SaveOutcome::DuplicateTitle);
     ASSERT_EQ(prompter.entries().size(), 1);
     EXPECT_EQ(prompter.last().title, "خطا");
@@ -106,7 +106,7 @@ TEST_F(ReportDefinitions, DuplicateTitleIsRefusedButAnEditMayKeepItsOwn)
     ReportHeader edit = header(fa("فهرست کارکنان"));
     edit.alias = "EmpList2";
     edit.creatorID = 3;
-    const SaveResult kept = SaveReport(session, prompter, front::ManagerModeEdit, 1, -1, edit);
+    const SaveResult kept = SaveReport(session, prompter, ManagerMode::Edit, 1, -1, edit);
     EXPECT_EQ(kept.outcome, SaveOutcome::Saved);
     EXPECT_EQ(kept.reportID, 1);
     EXPECT_TRUE(prompter.entries().isEmpty());
@@ -115,7 +115,7 @@ TEST_F(ReportDefinitions, DuplicateTitleIsRefusedButAnEditMayKeepItsOwn)
     EXPECT_EQ(reports(), before);
 
     // Taking another report's title in an edit is refused.
-    const SaveResult taken = SaveReport(session, prompter, front::ManagerModeEdit, 2, -1, header(fa("فهرست کارکنان")));
+    const SaveResult taken = SaveReport(session, prompter, ManagerMode::Edit, 2, -1, header(fa("فهرست کارکنان")));
     EXPECT_EQ(taken.outcome, SaveOutcome::DuplicateTitle);
     EXPECT_EQ(scalar("select Title from tblKelvoReport where ID=2").toString(), fa("فاکتورهای فروش"));
 }
@@ -138,7 +138,7 @@ TEST_F(ReportDefinitions, CopyCarriesTheLayoutOnlyWhenAsked)
         SCOPED_TRACE(c.yes);
         prompter.clear();
         c.yes ? prompter.answerYes() : prompter.answerNo();
-        const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header(c.title));
+        const SaveResult r = SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header(c.title));
         ASSERT_EQ(r.outcome, SaveOutcome::Saved);
         ASSERT_EQ(prompter.entries().size(), 1);
         EXPECT_EQ(prompter.last().title, kCopyTitle);
@@ -189,7 +189,7 @@ TEST_F(ReportDefinitions, FailingCopyStepIsSkippedAndTheRestIsKept)
     db().execute("CREATE TRIGGER refuseAlias BEFORE INSERT ON tblKelvoReportAliases "
                  "BEGIN SELECT RAISE(ABORT, 'alias refused'); END");
     prompter.answerYes();
-    const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي ناقص"));
+    const SaveResult r = SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header("کپي ناقص"));
     ASSERT_EQ(r.outcome, SaveOutcome::Saved);
     EXPECT_EQ(rowsOf("tblKelvoReportAliases", r.reportID), 0);
     EXPECT_EQ(rowsOf("tblKelvoReportLayout", r.reportID), rowsOf("tblKelvoReportLayout", 2));
@@ -208,7 +208,7 @@ TEST_F(ReportDefinitions, CopyStepsAreUndoneAloneOrFailTheSaveWhole)
                  "WHEN (select count(*) from tblKelvoReportColor where ReportID = NEW.ReportID) >= 1 "
                  "BEGIN SELECT RAISE(FAIL, 'second colour refused'); END");
     prompter.answerYes();
-    const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي نيمه رنگ"));
+    const SaveResult r = SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header("کپي نيمه رنگ"));
     ASSERT_EQ(r.outcome, SaveOutcome::Saved);
     EXPECT_EQ(rowsOf("tblKelvoReportColor", r.reportID), 0); // not the first colour alone
     EXPECT_EQ(rowsOf("tblKelvoReportLayout", r.reportID), rowsOf("tblKelvoReportLayout", 2));
@@ -219,7 +219,7 @@ TEST_F(ReportDefinitions, CopyStepsAreUndoneAloneOrFailTheSaveWhole)
                  "BEGIN SELECT RAISE(ROLLBACK, 'transaction ended'); END");
     const int before = reports();
     prompter.answerYes();
-    EXPECT_THROW(SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي از دست رفته")),
+    EXPECT_THROW(SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header("کپي از دست رفته")),
                  db::DbError);
     EXPECT_EQ(reports(), before);
     EXPECT_EQ(count("tblKelvoReportLayout where ReportID > " + QString::number(r.reportID)), 0);
@@ -232,7 +232,7 @@ TEST_F(ReportDefinitions, FailingOwnGrantIsToldAndTheReportKept)
 {
     db().execute("CREATE TRIGGER otherGrantsFail BEFORE INSERT ON tblKelvoAllowablePositions "
                  "WHEN NEW.SecurePositionID <> 1 BEGIN SELECT RAISE(ABORT, 'other refused'); END");
-    SaveResult r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("ساير سمتها"));
+    SaveResult r = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header("ساير سمتها"));
     ASSERT_EQ(r.outcome, SaveOutcome::Saved);
     EXPECT_TRUE(prompter.entries().isEmpty());
     EXPECT_EQ(count("tblKelvoAllowablePositions where FormID=" + QString::number(r.reportID)), 1);
@@ -240,11 +240,11 @@ TEST_F(ReportDefinitions, FailingOwnGrantIsToldAndTheReportKept)
     db().execute("DROP TRIGGER otherGrantsFail");
     db().execute("CREATE TRIGGER ownGrantFails BEFORE INSERT ON tblKelvoAllowablePositions "
                  "WHEN NEW.SecurePositionID = 1 BEGIN SELECT RAISE(ABORT, 'own grant refused'); END");
-    r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("بي دسترسي"));
+    r = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header("بي دسترسي"));
     ASSERT_EQ(r.outcome, SaveOutcome::Saved);
     EXPECT_EQ(count("tblKelvoReport where ID=" + QString::number(r.reportID)), 1);
     ASSERT_EQ(prompter.entriesOf(Kind::Error).size(), 1);
-    EXPECT_EQ(prompter.last().text, QString::fromUtf8(kOwnGrantFailedMessage));
+    EXPECT_EQ(prompter.last().text, kOwnGrantFailedMessage);
     EXPECT_TRUE(prompter.last().details.contains("own grant refused"));
 }
 
@@ -275,7 +275,7 @@ TEST_F(ReportDefinitions, FailureInTheRowWritesLeavesNothing)
                  "BEGIN SELECT RAISE(ABORT, 'update refused'); END");
     const int before = reports();
     const int grants = count("tblKelvoAllowablePositions");
-    EXPECT_THROW(SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("نيمه کاره")), db::DbError);
+    EXPECT_THROW(SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header("نيمه کاره")), db::DbError);
     EXPECT_EQ(reports(), before);
     EXPECT_EQ(count("tblKelvoReport where Title='نيمه کاره'"), 0);
     EXPECT_EQ(count("tblKelvoAllowablePositions"), grants);
@@ -285,25 +285,25 @@ TEST_F(ReportDefinitions, FailureInTheRowWritesLeavesNothing)
     db().execute("CREATE TRIGGER refuseQueryCopy BEFORE UPDATE OF SQLSP ON tblKelvoReport "
                  "BEGIN SELECT RAISE(ABORT, 'copy refused'); END");
     prompter.answerYes();
-    EXPECT_THROW(SaveReport(session, prompter, front::ManagerModeInsertFrom, -1, 2, header("کپي نيمه کاره")),
+    EXPECT_THROW(SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header("کپي نيمه کاره")),
                  db::DbError);
     EXPECT_EQ(reports(), before);
     EXPECT_EQ(count("tblKelvoReportLayout where ReportID > 6"), 0);
     // The connection is usable afterwards: no transaction was left open.
     EXPECT_FALSE(session.DtEn.inTransaction());
     db().execute("DROP TRIGGER refuseQueryCopy");
-    EXPECT_EQ(SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("پس از خطا")).outcome,
+    EXPECT_EQ(SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header("پس از خطا")).outcome,
               SaveOutcome::Saved);
 }
 
 TEST_F(ReportDefinitions, SecondSaveAddsNoGrantAndKeepsEditFlags)
 {
-    const SaveResult r = SaveReport(session, prompter, front::ManagerModeInsert, -1, -1, header("دو بار ذخيره"));
+    const SaveResult r = SaveReport(session, prompter, ManagerMode::Insert, -1, -1, header("دو بار ذخيره"));
     const QString grantsOf = "tblKelvoAllowablePositions where FormTypeID=2302 and FormID=" + QString::number(r.reportID);
     const int granted = count(grantsOf);
     ASSERT_GE(granted, 1);
     db().execute("update tblKelvoAllowablePositions set CanEdit=0 where FormID=" + QString::number(r.reportID));
-    EXPECT_EQ(SaveReport(session, prompter, front::ManagerModeEdit, r.reportID, -1, header("دو بار ذخيره")).outcome,
+    EXPECT_EQ(SaveReport(session, prompter, ManagerMode::Edit, r.reportID, -1, header("دو بار ذخيره")).outcome,
               SaveOutcome::Saved);
     EXPECT_EQ(count(grantsOf), granted);
     EXPECT_EQ(count(grantsOf + " and CanEdit=1"), 0);
@@ -357,7 +357,7 @@ TEST_F(DeleteReports, RefusedWithoutPermission)
     ASSERT_EQ(prompter.entries().size(), 1);
     EXPECT_EQ(prompter.last().kind, Kind::Message);
     EXPECT_EQ(prompter.last().title, "خطا");
-    EXPECT_EQ(prompter.last().text, QString::fromUtf8(kNotPermittedMessage));
+    EXPECT_EQ(prompter.last().text, kNotPermittedMessage);
     EXPECT_EQ(count("tblKelvoReport where ID=1"), 1);
 }
 

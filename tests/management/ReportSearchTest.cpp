@@ -1,5 +1,5 @@
 // The search statement against the demo catalogue's reports.
-#include "../repository/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "ManagementFixture.h"
 #include "management/ReportSearch.h"
 #include "sql/SqlDialect.h"

@@ -1,7 +1,7 @@
 /* A host written in C: creates the public class through the C interface,
  * assigns and reads properties, calls methods and reads a failure. Exits
  * with 0 when everything behaved, else prints what did not. */
-#include "front/KelvoComponentApi.h"
+#include "component/KelvoComponentApi.h"
 
 #include <stdio.h>
 #include <string.h>

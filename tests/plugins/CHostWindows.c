@@ -2,7 +2,7 @@
  * report manager on the demo catalogue in the folder named by its argument, lets the component
  * handle the window's events, closes it and releases the object. Exits with
  * 0 when everything behaved, else prints what did not. */
-#include "front/KelvoComponentApi.h"
+#include "component/KelvoComponentApi.h"
 
 #include <stdio.h>
 

@@ -1,7 +1,7 @@
 #include "query/QueryClauses.h"
 #include "query/SelectItems.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

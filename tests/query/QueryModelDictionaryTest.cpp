@@ -1,6 +1,6 @@
 // The query model and the select-item parser against the demo catalogue's
 // dictionary.
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "QueryMutations.h"
 #include "query/DictionaryStatements.h"
 #include "query/QueryModel.h"

@@ -3,7 +3,7 @@
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "text/TextPrimitives.h"
 #include "QueryMutations.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Access by position against a real catalogue: the closure of a position
 // under the position tree and the same-level links, and the grants a save
 // writes.
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "repository/AccessByPosition.h"
 #include "support/TempCatalogue.h"
 

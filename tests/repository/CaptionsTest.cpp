@@ -1,4 +1,4 @@
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "repository/Captions.h"
 #include "support/TempCatalogue.h"
 

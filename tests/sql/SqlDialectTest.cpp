@@ -1,6 +1,6 @@
 // The dialect's pieces of statement text, and how they behave when they run:
 // the SQL Server form on the embedded store, the Oracle form as text.
-#include "../repository/QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "sql/SqlDialect.h"
 #include "support/TempCatalogue.h"
 #include "text/PersianText.h"

@@ -1,6 +1,7 @@
 #include "controls/ui/KelvoSelector.h"
 
 #include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -63,11 +64,9 @@ KelvoSelector::KelvoSelector(QWidget* parent) : QWidget(parent)
 
 KelvoSelector::~KelvoSelector() = default;
 
-void KelvoSelector::setConnection(const QString& connectionString)
+QString KelvoSelector::Connection() const
 {
-    if (connectionString != m_connectionString)
-        m_connection.reset();
-    m_connectionString = connectionString;
+    return m_connection ? m_connection->connectionString() : QString();
 }
 
 void KelvoSelector::setTitle(const QString& title)
@@ -92,10 +91,10 @@ void KelvoSelector::RefreshFiltered()
     load(true);
 }
 
-db::Connection& KelvoSelector::connection()
+db::Connection& KelvoSelector::connection() const
 {
     if (!m_connection)
-        m_connection = std::make_unique<db::Connection>(m_connectionString);
+        throw db::DbError(QStringLiteral("The selector over %1 has no connection.").arg(m_majorView));
     return *m_connection;
 }
 

@@ -35,13 +35,16 @@ namespace kelvo::controls {
 // or the program (ID, Refresh) changed it.
 class KelvoSelector final : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool Active READ Active WRITE setActive)
 public:
     explicit KelvoSelector(QWidget* parent = nullptr);
     ~KelvoSelector() override;
 
-    // The connection string the view is read through; opened on the next refresh.
-    void setConnection(const QString& connectionString);
-    QString Connection() const { return m_connectionString; }
+    // The connection the views are read through: the window's, which
+    // outlives the selector.
+    void setConnection(db::Connection& connection) { m_connection = &connection; }
+    // The connection string of that connection; empty without one.
+    QString Connection() const;
     void setMajorView(const QString& view) { m_majorView = view; }
     QString MajorView() const { return m_majorView; }
     void setMinorView(const QString& view) { m_minorView = view; }
@@ -96,16 +99,15 @@ private:
     void nameChosen(const QString& name);
     void nameFinished();
     void showList();
-    db::Connection& connection();
+    db::Connection& connection() const;
 
     QLineEdit* txtCode;
     QLineEdit* txtName;
     QToolButton* cmdList;
     QCompleter* m_names;
     QStringListModel* m_nameModel;
-    QString m_connectionString;
     QString m_majorView, m_minorView, m_majorFilter, m_minorFilter, m_title;
-    std::unique_ptr<db::Connection> m_connection;
+    db::Connection* m_connection = nullptr;
     QList<SelectorRow> m_major;
     QList<SelectorRow> m_offered;
     std::optional<SelectorRow> m_choice;

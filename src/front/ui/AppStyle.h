@@ -1,5 +1,7 @@
 #pragma once
 
+#include "front/HostContext.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -9,13 +11,11 @@ class QWidget;
 
 namespace kelvo::front {
 
-struct HostContext;
-
 // The three window colours of the host context, as OLE colours 0x00BBGGRR.
 struct WindowColours {
-    quint32 light = 0xDBDBE1; // window background
-    quint32 mid = 0xC4BED8;   // buttons and frames
-    quint32 dork = 0x63597D;  // shadows and the selection
+    quint32 light = kDefaultFormLightColor; // window background
+    quint32 mid = kDefaultFormMidColor;     // buttons and frames
+    quint32 dork = kDefaultFormDorkColor;   // shadows and the selection
 };
 
 WindowColours ColoursOf(const HostContext& context);

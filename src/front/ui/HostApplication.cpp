@@ -1,6 +1,5 @@
 #include "front/ui/HostApplication.h"
 
-#include "front/KelvoComponentApi.h"
 #include "front/ui/AppStyle.h"
 #include "platform/automation/AutomationError.h"
 
@@ -9,9 +8,6 @@
 
 namespace kelvo::front {
 
-namespace {
-
-// Windows of the component that a person can see.
 QWidgetList OpenWindows()
 {
     QWidgetList open;
@@ -21,8 +17,6 @@ QWidgetList OpenWindows()
                 open << w;
     return open;
 }
-
-} // namespace
 
 void PrepareApplication(QApplication& application)
 {
@@ -50,32 +44,3 @@ QApplication& EnsureApplication()
 }
 
 } // namespace kelvo::front
-
-// The event loop of the C interface, for hosts that run no Qt loop of their
-// own (declared in front/KelvoComponentApi.h).
-
-int kelvo_run_event_loop(void)
-{
-    if (kelvo::front::OpenWindows().isEmpty())
-        return 0;
-    QApplication::setQuitOnLastWindowClosed(true);
-    return QApplication::exec() == 0 ? 0 : -1;
-}
-
-void kelvo_process_events(void)
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-}
-
-int kelvo_open_windows(void)
-{
-    return int(kelvo::front::OpenWindows().size());
-}
-
-void kelvo_close_windows(void)
-{
-    for (QWidget* w : kelvo::front::OpenWindows())
-        w->close();
-    kelvo_process_events();
-}

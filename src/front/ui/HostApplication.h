@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QWidgetList>
+
 class QApplication;
 
 namespace kelvo::front {
@@ -12,5 +14,9 @@ void PrepareApplication(QApplication& application);
 // runs a QCoreApplication without widgets cannot show windows, which raises
 // AutomationError 445.
 QApplication& EnsureApplication();
+
+// The application's top-level windows that are shown; none without an
+// application.
+QWidgetList OpenWindows();
 
 } // namespace kelvo::front

@@ -5,10 +5,11 @@
 #include "front/HostContext.h"
 #include "front/Prompter.h"
 #include "front/ui/AppStyle.h"
-#include "platform/db/DbError.h"
+#include "management/Messages.h"
+#include "management/ui/FoundReportsModel.h"
 #include "platform/os/KeyboardSwitcher.h"
-#include "sql/SqlDialect.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,10 +19,6 @@
 namespace kelvo::management {
 
 namespace {
-
-enum Column { ColRow, ColTitle, ColSystem, ColGroup, ColNotes, ColID, ColumnCount };
-
-const QString kError = QStringLiteral("خطا");
 
 bool IsEnter(QEvent* event)
 {
@@ -38,32 +35,21 @@ std::optional<qint32> ChosenID(const controls::KelvoSelector& selector)
     return selector.ID();
 }
 
-QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment);
-    return item;
-}
-
 } // namespace
 
-FormSearch::FormSearch(front::Session& session, front::Prompter& prompter, front::WindowRunner& windows,
-                       std::function<void(qint32)> viewReport, QWidget* parent)
-    : QDialog(parent)
-    , ui(std::make_unique<Ui::FormSearch>())
-    , m_session(session)
-    , m_prompter(prompter)
-    , m_windows(windows)
-    , m_viewReport(std::move(viewReport))
+FormSearch::FormSearch(front::Session& session, front::Prompter& prompter, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::FormSearch>()), m_session(session), m_commands(prompter),
+      m_results(new FoundReportsModel(this))
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("FormSearch"));
     front::StyleWindow(*this, front::ColoursOf(session.context));
-    setUpGrid();
+    setUpList();
 
-    connect(ui->cmdSearch, &QPushButton::clicked, this, &FormSearch::search);
-    connect(ui->cmdNewSearch, &QPushButton::clicked, this, &FormSearch::newSearch);
-    connect(ui->FlexSearchResult, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { chooseRow(row); });
+    m_commands.connect(front::ShowCommand(*ui->cmdSearch), [this] { search(); }, kSearchFailedMessage);
+    m_commands.connect(front::ShowCommand(*ui->cmdNewSearch), [this] { newSearch(); });
+    connect(ui->FlexSearchResult, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { chooseRow(index.row()); });
 
     // Enter in any filter runs the search; the filter sees the key first (a
     // selector settles its code on Enter), the search follows.
@@ -77,21 +63,17 @@ FormSearch::FormSearch(front::Session& session, front::Prompter& prompter, front
 
 FormSearch::~FormSearch() = default;
 
-void FormSearch::setUpGrid()
+void FormSearch::setUpList()
 {
-    QTableWidget* grid = ui->FlexSearchResult;
-    grid->setColumnCount(ColumnCount);
-    const QStringList headings{QStringLiteral("رديف"),  QStringLiteral("عنوان"),   QStringLiteral("سيستم"),
-                               QStringLiteral("گروه"),  QStringLiteral("ملاحظات"), QStringLiteral("شماره")};
-    for (int c = 0; c < ColumnCount; ++c)
-        grid->setHorizontalHeaderItem(c, Cell(headings[c], Qt::AlignCenter));
-    grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    grid->horizontalHeader()->setStretchLastSection(false);
+    QTableView* list = ui->FlexSearchResult;
+    list->setModel(m_results);
+    list->verticalHeader()->hide();
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    list->horizontalHeader()->setStretchLastSection(false);
     const int widths[] = {50, 260, 150, 110, 240, 60};
-    for (int c = 0; c < ColumnCount; ++c)
-        grid->setColumnWidth(c, widths[c]);
-    grid->horizontalHeader()->setSectionResizeMode(ColNotes, QHeaderView::Stretch);
+    for (int c = 0; c < FoundReportsModel::ColumnCount; ++c)
+        list->setColumnWidth(c, widths[c]);
+    list->horizontalHeader()->setSectionResizeMode(FoundReportsModel::ColNotes, QHeaderView::Stretch);
 }
 
 void FormSearch::setUpSelectors()
@@ -104,21 +86,18 @@ void FormSearch::setUpSelectors()
     };
     const Setup setups[] = {
         {ui->gmpSystem, "vwKelvoSystemMajor", "vwKelvoSystemMinor", QString()},
-        {ui->mptFormType, "vwKelvoFormTypeMajor", "vwKelvoFormTypeMinor", QStringLiteral("فرمها")},
+        {ui->mptFormType, "vwKelvoFormTypeMajor", "vwKelvoFormTypeMinor", kFormTypesTitle},
         {ui->gmpCreatorName, "vwusersMajor", "vwUserMinor", QString()},
     };
     for (const Setup& s : setups) {
-        s.selector->setConnection(m_session.context.CurrentConnectionString);
+        s.selector->setConnection(m_session.DtEn);
         s.selector->setMajorView(QString::fromLatin1(s.major));
         s.selector->setMinorView(QString::fromLatin1(s.minor));
         if (!s.title.isEmpty())
             s.selector->setTitle(s.title);
         s.selector->setRightToLeft(true);
-        try {
-            s.selector->Refresh();
-        } catch (const db::DbError& e) {
-            showFailure(QStringLiteral("فهرست ") + QString::fromLatin1(s.major) + QStringLiteral(" خوانده نشد."), e);
-        }
+        m_commands.run([&s] { s.selector->Refresh(); },
+                       QStringLiteral("فهرست ") + QString::fromLatin1(s.major) + QStringLiteral(" خوانده نشد."));
     }
     ui->gmpSystem->setActive(true);
 }
@@ -145,30 +124,10 @@ SearchFilters FormSearch::filters() const
 
 void FormSearch::search()
 {
-    QTableWidget* grid = ui->FlexSearchResult;
-    grid->setRowCount(0);
-    try {
-        db::Recordset rs =
-            m_session.DtEn.openRecordset(BuildSearchStatement(filters(), sql::Dialect::Of(m_session.DtEn)));
-        const bool hasGroup = rs.hasField(QStringLiteral("GroupName"));
-        int row = 0;
-        while (!rs.eof()) {
-            grid->insertRow(row);
-            grid->setItem(row, ColRow, Cell(QString::number(row + 1), Qt::AlignCenter));
-            grid->setItem(row, ColTitle, Cell(rs.text(QStringLiteral("ReportTitle"))));
-            grid->setItem(row, ColSystem, Cell(rs.text(QStringLiteral("SystemName"))));
-            grid->setItem(row, ColGroup, Cell(hasGroup ? rs.text(QStringLiteral("GroupName")) : QString()));
-            grid->setItem(row, ColNotes, Cell(rs.text(QStringLiteral("ReportDesc"))));
-            grid->setItem(row, ColID, Cell(rs.text(QStringLiteral("ID")), Qt::AlignCenter));
-            ++row;
-            rs.moveNext();
-        }
-    } catch (const db::DbError& e) {
-        grid->setRowCount(0);
-        showFailure(QStringLiteral("جستجوي گزارش انجام نشد."), e);
-        return;
-    }
-    if (grid->rowCount() == 1)
+    // A failed search leaves the list empty rather than showing old results.
+    m_results->setReports({});
+    m_results->setReports(SearchReports(m_session.DtEn, filters()));
+    if (m_results->rowCount() == 1)
         chooseRow(0);
 }
 
@@ -184,18 +143,15 @@ void FormSearch::newSearch()
         box->setChecked(true);
     ui->chkTempList->setChecked(false);
     ui->chkFormSearch->setChecked(false);
-    ui->FlexSearchResult->setRowCount(0);
+    m_results->setReports({});
 }
 
 void FormSearch::chooseRow(int row)
 {
-    const QTableWidgetItem* id = ui->FlexSearchResult->item(row, ColID);
-    if (row < 0 || !id)
+    if (row < 0 || row >= m_results->rowCount())
         return;
-    const qint32 reportID = id->text().toInt();
+    m_chosen = m_results->reports()[row].id;
     accept();
-    if (m_viewReport)
-        m_viewReport(reportID);
 }
 
 bool FormSearch::eventFilter(QObject* watched, QEvent* event)
@@ -206,21 +162,14 @@ bool FormSearch::eventFilter(QObject* watched, QEvent* event)
 
     if (IsEnter(event)) {
         if (watched == ui->FlexSearchResult) {
-            chooseRow(ui->FlexSearchResult->currentRow());
+            chooseRow(ui->FlexSearchResult->currentIndex().row());
             return true;
         }
         // Queued, so the control finishes its own handling of the key first.
-        QTimer::singleShot(0, this, &FormSearch::search);
+        QTimer::singleShot(0, this, [this] { m_commands.run([this] { search(); }, kSearchFailedMessage); });
         return false;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void FormSearch::showFailure(const QString& message, const std::exception& error)
-{
-    const auto* dbError = dynamic_cast<const db::DbError*>(&error);
-    m_prompter.DisplayError(true, message, dbError ? dbError->fullText() : QString::fromUtf8(error.what()), kError,
-                            dbError ? dbError->nativeCode() : 0);
 }
 
 } // namespace kelvo::management

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "front/ui/Commands.h"
 #include "management/ReportSearch.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class FormSearch;
@@ -14,42 +15,44 @@ class FormSearch;
 namespace kelvo::front {
 struct Session;
 class Prompter;
-class WindowRunner;
 } // namespace kelvo::front
 
 namespace kelvo::management {
 
+class FoundReportsModel;
+
 // Finds report definitions by their header columns. Choosing a result (double
 // click or Enter on a row, or a search with exactly one match) closes the
-// window and hands the report's identifier to viewReport.
+// window with the chosen report.
 class FormSearch final : public QDialog {
     Q_OBJECT
 public:
-    FormSearch(front::Session& session, front::Prompter& prompter, front::WindowRunner& windows,
-               std::function<void(qint32 reportID)> viewReport, QWidget* parent = nullptr);
+    FormSearch(front::Session& session, front::Prompter& prompter, QWidget* parent = nullptr);
     ~FormSearch() override;
 
     // The filters as the controls hold them.
     SearchFilters filters() const;
-    // Runs the search and fills the grid; a single match is opened at once.
+    // Runs the search and fills the list; a single match is chosen at once.
     void search();
-    // Empties every filter and the grid; the two pairs of boxes are ticked again.
+    // Empties every filter and the list; the two pairs of boxes are ticked again.
     void newSearch();
+    // The report chosen; none until one is.
+    std::optional<qint32> chosenReport() const { return m_chosen; }
+    const FoundReportsModel& results() const { return *m_results; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setUpSelectors();
-    void setUpGrid();
+    void setUpList();
     void chooseRow(int row);
-    void showFailure(const QString& message, const std::exception& error);
 
     std::unique_ptr<Ui::FormSearch> ui;
     front::Session& m_session;
-    front::Prompter& m_prompter;
-    front::WindowRunner& m_windows;
-    std::function<void(qint32)> m_viewReport;
+    front::CommandRunner m_commands;
+    FoundReportsModel* m_results;
+    std::optional<qint32> m_chosen;
 };
 
 } // namespace kelvo::management

@@ -44,8 +44,8 @@ private:
     std::list<QLibrary> m_libraries;
 };
 
-// The registry of this process. The public classes add themselves through
-// front::ProcessComponents(); other owners and plugins add theirs here.
+// The registry of this process: the component library adds the public
+// classes to it, the host and plugins add theirs.
 ComponentRegistry& ProcessRegistry();
 
 } // namespace kelvo::automation

@@ -42,6 +42,12 @@ public:
     bool isNull(const QString& name) const { return value(name).isNull(); }
     // Text of a field, a NULL giving an empty text.
     QString text(const QString& name) const { return value(name).toString(); }
+    // A bit field: set when it is neither NULL nor 0.
+    bool isSet(const QString& name) const
+    {
+        const QVariant v = value(name);
+        return !v.isNull() && v.toInt() != 0;
+    }
 
     const QStringList& columns() const { return m_columns; }
 

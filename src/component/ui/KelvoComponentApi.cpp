@@ -1,9 +1,15 @@
-#include "front/KelvoComponentApi.h"
+#include "component/KelvoComponentApi.h"
+
+#include "component/ui/ComponentLibrary.h"
 
 #include "front/PublicClasses.h"
+#include "front/ui/HostApplication.h"
 #include "platform/VariantKinds.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
+
+#include <QApplication>
+#include <QWidget>
 
 #include <deque>
 
@@ -143,7 +149,7 @@ KelvoObject* kelvo_create(const char* progId)
     guarded([&] {
         const QString id = nameOf(progId);
         auto object = std::make_unique<KelvoObject>();
-        object->dispatch = kelvo::front::ProcessComponents().create(id);
+        object->dispatch = kelvo::component::LibraryComponents().create(id);
         created = object.release();
     });
     return created;
@@ -277,3 +283,31 @@ int kelvo_last_error_number(void) { return t_errorNumber; }
 const char* kelvo_last_error_text(void) { return t_errorText.constData(); }
 
 } // extern "C"
+
+// The event loop, for hosts that run no Qt loop of their own.
+
+int kelvo_run_event_loop(void)
+{
+    if (kelvo::front::OpenWindows().isEmpty())
+        return 0;
+    QApplication::setQuitOnLastWindowClosed(true);
+    return QApplication::exec() == 0 ? 0 : -1;
+}
+
+void kelvo_process_events(void)
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+int kelvo_open_windows(void)
+{
+    return int(kelvo::front::OpenWindows().size());
+}
+
+void kelvo_close_windows(void)
+{
+    for (QWidget* w : kelvo::front::OpenWindows())
+        w->close();
+    kelvo_process_events();
+}

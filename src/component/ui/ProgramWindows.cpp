@@ -1,0 +1,83 @@
+#include "component/ui/ProgramWindows.h"
+
+#include "front/HostContext.h"
+#include "front/Messages.h"
+#include "front/Prompter.h"
+#include "front/ui/AppStyle.h"
+#include "front/ui/DialogPrompter.h"
+#include "front/ui/HostApplication.h"
+#include "front/ui/WindowRunner.h"
+#include "management/HostComponents.h"
+#include "management/Messages.h"
+#include "management/ui/FormReportMan.h"
+#include "management/ui/FormSearch.h"
+
+namespace kelvo::component {
+
+ProgramWindows::ProgramWindows(front::Prompter& prompter, front::WindowRunner& runner,
+                               automation::ComponentRegistry& components, front::DialogPrompter* colouredPrompter)
+    : m_prompter(prompter), m_runner(runner), m_components(components), m_colouredPrompter(colouredPrompter)
+{
+}
+
+management::FormReportMan* ProgramWindows::lastManager() const
+{
+    return m_lastManager.data();
+}
+
+int ProgramWindows::show(QWidget& window, bool modal)
+{
+    return front::ShowWindow(window, modal, m_runner);
+}
+
+std::optional<qint32> ProgramWindows::ChooseReport(front::Session& session)
+{
+    management::FormSearch search(session, m_prompter);
+    m_runner.runModal(search);
+    return search.chosenReport();
+}
+
+void ProgramWindows::DesignReport(front::Session&, qint32, QWidget*)
+{
+    m_prompter.ShowMessage(front::kErrorTitle, management::kReportBuilderMissingMessage);
+}
+
+void ProgramWindows::ShowReportTemplate(front::Session& session, qint32 reportID)
+{
+    management::ShowReportTemplate(m_components, session.context, reportID);
+}
+
+void ProgramWindows::RunFormGenerator(front::Session& session, qint32 formType, std::optional<qint32> reportID)
+{
+    management::RunFormGenerator(m_components, m_prompter, session.context, formType, reportID);
+}
+
+management::FormReportMan* ProgramWindows::openManager(front::Session& session)
+{
+    front::EnsureApplication();
+    if (m_colouredPrompter)
+        m_colouredPrompter->setColours(front::ColoursOf(session.context));
+    auto* window = new management::FormReportMan(session, m_prompter, *this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_lastManager = window;
+    return window;
+}
+
+void ProgramWindows::ShowEmpty(front::Session& session)
+{
+    openManager(session)->ShowResult();
+}
+
+void ProgramWindows::ShowReport(front::Session& session, qint32 id)
+{
+    management::FormReportMan* window = openManager(session);
+    try {
+        window->ViewReportInfo(id);
+    } catch (...) {
+        delete window;
+        throw;
+    }
+    window->ShowResult();
+}
+
+} // namespace kelvo::component

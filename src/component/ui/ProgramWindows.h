@@ -1,0 +1,55 @@
+#pragma once
+
+#include "front/ReportWindowsHost.h"
+#include "front/ui/Windows.h"
+
+#include <QPointer>
+
+namespace kelvo::automation {
+class ComponentRegistry;
+}
+namespace kelvo::front {
+class DialogPrompter;
+class Prompter;
+class WindowRunner;
+} // namespace kelvo::front
+namespace kelvo::management {
+class FormReportMan;
+}
+
+namespace kelvo::component {
+
+// The program's windows: every window a window opens is built and run here,
+// and the report manager is opened here for the public class. Modal windows
+// run through the runner; the host's components come from the registry.
+class ProgramWindows final : public front::Windows, public front::ReportManagerHost {
+public:
+    // colouredPrompter, when given, takes the context's window colours
+    // before each manager opens.
+    ProgramWindows(front::Prompter& prompter, front::WindowRunner& runner, automation::ComponentRegistry& components,
+                   front::DialogPrompter* colouredPrompter = nullptr);
+
+    int show(QWidget& window, bool modal) override;
+    std::optional<qint32> ChooseReport(front::Session& session) override;
+    void DesignReport(front::Session& session, qint32 reportID, QWidget* manager) override;
+    void ShowReportTemplate(front::Session& session, qint32 reportID) override;
+    void RunFormGenerator(front::Session& session, qint32 formType, std::optional<qint32> reportID) override;
+
+    // A new FormReportMan each time, deleted when it closes, shown modally
+    // when the context asks for modal windows.
+    void ShowEmpty(front::Session& session) override;
+    void ShowReport(front::Session& session, qint32 id) override;
+    // The manager opened last; null once it is closed.
+    management::FormReportMan* lastManager() const;
+
+private:
+    management::FormReportMan* openManager(front::Session& session);
+
+    front::Prompter& m_prompter;
+    front::WindowRunner& m_runner;
+    automation::ComponentRegistry& m_components;
+    front::DialogPrompter* m_colouredPrompter;
+    QPointer<management::FormReportMan> m_lastManager;
+};
+
+} // namespace kelvo::component

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The Persian texts the front and every window share.
+namespace kelvo::front {
+
+// The title of almost every message: "Error".
+inline const QString kErrorTitle = QStringLiteral("خطا");
+// A command that failed.
+inline const QString kFailedMessage = QStringLiteral("انجام عمليات با خطا روبرو شد.");
+// A component file that can be neither created nor loaded.
+inline const QString kMissingComponentFileMessage =
+    QStringLiteral("فايل مورد نظر شما وجود ندارد. لطفاً به نگهدارنده سيستم مراجعه نماييد.");
+
+} // namespace kelvo::front

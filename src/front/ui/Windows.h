@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <optional>
+
+class QWidget;
+
+namespace kelvo::front {
+
+struct Session;
+
+// The windows and host components a window opens, as typed calls. The
+// program's implementation builds and runs the real windows; a test installs
+// its own and never builds the child. A window receives its Windows (with
+// its prompter) at construction and passes it on to the windows it opens.
+class Windows {
+public:
+    virtual ~Windows() = default;
+
+    // Shows window modally (returning when it is closed, with a dialog's
+    // result) when modal is true, else modelessly (returning 0 at once).
+    virtual int show(QWidget& window, bool modal) = 0;
+
+    // The search window, modally; the report the user chose, none when the
+    // window was closed without a choice.
+    virtual std::optional<qint32> ChooseReport(Session& session) = 0;
+    // The design-and-run window on the report, modal when the context asks
+    // for modal windows.
+    virtual void DesignReport(Session& session, qint32 reportID, QWidget* manager) = 0;
+    // The host's report-template component on the report.
+    virtual void ShowReportTemplate(Session& session, qint32 reportID) = 0;
+    // The host's form generator on its form type: on the report (View) when
+    // one is given, else empty (ClearShow).
+    virtual void RunFormGenerator(Session& session, qint32 formType, std::optional<qint32> reportID) = 0;
+};
+
+} // namespace kelvo::front

@@ -1,0 +1,115 @@
+#pragma once
+
+// Driving a real window (offscreen) as a user would: find a control by its
+// name, click a command, press a key; and a Windows that records what a
+// window opens instead of building it.
+#include "front/ui/Windows.h"
+#include "platform/db/Connection.h"
+#include "support/QStringPrinter.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QQueue>
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace kelvo::test {
+
+// The window's child of type T with this objectName; a test failure when
+// there is none.
+template <class T = QWidget>
+T* Child(const QObject& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+// Clicks the command with this name as a user would: its button when it has
+// one (a disabled button ignores the click), else the action, when enabled.
+inline void Click(QObject& window, const QString& name)
+{
+    if (auto* button = window.findChild<QAbstractButton*>(name)) {
+        button->click();
+    } else if (auto* action = Child<QAction>(window, name)) {
+        if (action->isEnabled())
+            action->trigger();
+    }
+    QApplication::processEvents();
+}
+
+inline void PressKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QString text = key == Qt::Key_Return || key == Qt::Key_Enter ? QStringLiteral("\r") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(&target, &release);
+    QApplication::processEvents();
+}
+
+// The first field of the first row of a statement; null without a row.
+inline QVariant Scalar(db::Connection& db, const QString& sql, const QVariantList& params = {})
+{
+    db::Recordset rs = db.openRecordset(sql, params);
+    return rs.eof() ? QVariant() : rs.value(0);
+}
+
+// Records every window and component a window asks for, and answers from
+// what the test set; builds nothing.
+class TestWindows final : public front::Windows {
+public:
+    struct DesignCall {
+        qint32 reportID;
+        QWidget* manager;
+    };
+    struct FormGeneratorCall {
+        qint32 formType;
+        std::optional<qint32> reportID;
+    };
+
+    // Names of everything opened, in order: a shown window's objectName,
+    // or "ChooseReport", "DesignReport", "ShowReportTemplate", "RunFormGenerator".
+    QStringList opened;
+    QList<bool> shownModal;
+    QQueue<std::optional<qint32>> chosenReports; // ChooseReport's answers; none when empty
+    QList<DesignCall> designed;
+    QList<qint32> templates;
+    QList<FormGeneratorCall> formGenerators;
+    std::function<void()> onChooseReport; // runs while the search "is open"
+
+    int show(QWidget& window, bool modal) override
+    {
+        opened << window.objectName();
+        shownModal << modal;
+        window.show();
+        return 0;
+    }
+    std::optional<qint32> ChooseReport(front::Session&) override
+    {
+        opened << QStringLiteral("ChooseReport");
+        if (onChooseReport)
+            onChooseReport();
+        return chosenReports.isEmpty() ? std::nullopt : chosenReports.dequeue();
+    }
+    void DesignReport(front::Session&, qint32 reportID, QWidget* manager) override
+    {
+        opened << QStringLiteral("DesignReport");
+        designed.append({reportID, manager});
+    }
+    void ShowReportTemplate(front::Session&, qint32 reportID) override
+    {
+        opened << QStringLiteral("ShowReportTemplate");
+        templates << reportID;
+    }
+    void RunFormGenerator(front::Session&, qint32 formType, std::optional<qint32> reportID) override
+    {
+        opened << QStringLiteral("RunFormGenerator");
+        formGenerators.append({formType, reportID});
+    }
+};
+
+} // namespace kelvo::test
