@@ -8,11 +8,15 @@
 // case into another. Statements are assembled from their pieces the way the
 // system assembles them: numbers as decimal text, texts in single quotes with
 // apostrophes doubled, spacing exactly as the system writes it.
+#include "management/ReportSearch.h"
+#include "management/ReportStatements.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/sqlite/SqliteBackend.h"
 #include "schema/demo/Catalogue.h"
+#include "sql/SqlDialect.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -23,6 +27,8 @@
 #include <ostream>
 
 using namespace kelvo::db;
+namespace management = kelvo::management;
+namespace statements = kelvo::management::statements;
 
 namespace {
 
@@ -305,15 +311,6 @@ qsizetype LengthWithoutTrailingBlanks(const QString& text)
     return n;
 }
 
-const QString kReportList =
-    "SELECT tblKelvoReport.ID AS ID, tblKelvoReport.SystemID, ISNULL(tblKelvoReport.Notes, '') AS ReportDesc, "
-    "ISNULL(tblKelvoReport.Title, '') AS ReportTitle, ISNULL(tblKelvoReport.Alias, '') AS ReportAlias, "
-    "ISNULL(tblKelvoSystem.Name, '') AS SystemName,  tblKelvoReport.FormTypeID AS FormTypeID, "
-    "tblKelvoReport.FarsiCreateDate AS FarsiCreateDate, tblUser.FullName AS CreateName FROM tblKelvoReport "
-    "LEFT OUTER JOIN tblKelvoSystem ON tblKelvoReport.SystemID = tblKelvoSystem.ID INNER JOIN tblUser ON "
-    "tblUser.ID = tblKelvoReport.CreatorID WHERE (tblKelvoReport.ID >= - 1)";
-const QString kHideTemporaryLists = " and tblKelvoReport.Alias not like 'فهرست موقت'";
-const QString kHideFormReports = " and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType))";
 
 const QString kProcedureParameters =
     "Select syscolumns.name, systypes.name as type, syscolumns.length, syscolumns.isOutParam from sysobjects "
@@ -513,10 +510,6 @@ std::vector<ShapeCase> SqlEditorCases()
         Rows("ReportParametersByName",
              "Select * from tblKelvoReportParameter Where ReportID = " + N(5) + " Order by Name", {"Name"},
              {"branch", "fromDate", "ToDate", "واحد"}),
-        Rows("HelpBasePath", "Select isnull(BasePath,'') as BasePath from tblKelvoBasePath", {"BasePath"},
-             {"C:\\Kelvo\\"}),
-        Rows("HelpBasePathWithNvl", "Select NVL(BasePath,'') as BasePath from tblKelvoBasePath", {"BasePath"},
-             {"C:\\Kelvo\\"}),
         // The query check runs the assembled query upper-cased; captions in
         // apostrophes name the result columns.
         Rows("CheckedQueryRunsUpperCased",
@@ -646,136 +639,107 @@ std::vector<ShapeCase> ExpressionCases()
 
 std::vector<ShapeCase> ReportManagerCases()
 {
+    const kelvo::sql::Dialect server = kelvo::sql::Dialect::SqlServer();
     return {
-        Rows("FillReportData", "select * from tblKelvoReport where ID =" + N(3),
+        Rows("FillReportData", statements::ReportRow(3),
              {"ID", "Notes", "Title", "Alias", "IsGeneral", "MakeTree", "CreatorID", "SystemID", "FormTypeID"},
              {"3|for managers|Manager's Summary|خلاصه|1|1|3|NULL|NULL"}),
-        Rows("CreatorNameIsEmptyWhenNull", "Select Isnull(FullName,'') as Alias From tblUser Where ID=" + N(2),
-             {"Alias"}, {""}),
-        Rows("CurrentUserName", "Select Isnull(FullName,'') as FullName From tblUser Where ID=" + N(1), {"FullName"},
-             {"مدير سيستم"}),
-        Rows("BasePathView", "Select * from vwKelvoBasePath", {"BasePath"}, {"C:\\Kelvo\\"}),
-        Rows("FormTypeThatEditsReports",
-             "Select Min(FormTypeID) as FormTypeID From tblKelvoFormTables Where IsPrimary=1 and TableName like "
-             "'tblKelvoReport' and FormTypeID in (Select ID from tblKelvoFormType Where FileName like "
-             "'comFormGenerator.comFormExe.ocx')",
-             {"FormTypeID"}, {"3"}),
-        Runs("RefreshMaintenanceTables", "EXEC spPmxUpdateReportTables"),
+        Rows("CreatorNameIsEmptyWhenNull", statements::CreatorName(server, 2), {statements::kCreatorNameField}, {""}),
+        Rows("CurrentUserName", statements::UserFullName(server, 1), {"FullName"}, {"مدير سيستم"}),
+        Rows("BasePathView", statements::BasePathView(), {"BasePath"}, {"C:\\Kelvo\\"}),
+        Rows("HelpBasePath", statements::HelpBasePath(server), {"BasePath"}, {"C:\\Kelvo\\"}),
+        Rows("HelpBasePathOnOracle", statements::HelpBasePath(kelvo::sql::Dialect::Oracle()), {"BasePath"},
+             {"C:\\Kelvo\\"}),
+        Rows("FormTypeThatEditsReports", statements::ReportFormType(), {"FormTypeID"}, {"3"}),
+        Runs("RefreshMaintenanceTables", statements::MaintenanceProcedure()),
     };
 }
 
 std::vector<ShapeCase> SaveCases()
 {
+    const kelvo::sql::Dialect server = kelvo::sql::Dialect::SqlServer();
     const QString title = "گزارش 'ويژه' انبار";
-    const QString S = N(1);
-    const QString target = N(7);
+    const QStringList copyLayout = statements::CopyLayout(1, 7);
+    const QStringList deleteReport = statements::DeleteReport(1);
+    management::ReportHeader created;
+    created.creatorID = 1;
+    created.createDate = QDate(2026, 12, 10);
+    created.farsiCreateDate = "1405/09/19";
+    management::ReportHeader header;
+    header.alias = "ويژه";
+    header.mediaVisible = true;
+    header.systemID = 4;
+    header.makeSecure = true;
     return {
-        Rows("DuplicateTitleWithApostrophe",
-             "Select * from tblKelvoReport Where Title='" + QString("Manager''s Summary") + "' and ID <>" + N(-1),
-             {"ID", "Title"}, {"3|Manager's Summary"}),
-        Rows("DuplicateTitleIgnoresCase",
-             "Select * from tblKelvoReport Where Title='" + QString("MANAGER''S SUMMARY") + "' and ID <>" + N(-1),
-             {"ID"}, {"3"}),
-        NoRows("OwnTitleIsNoDuplicate",
-               "Select * from tblKelvoReport Where Title='" + QString("Manager''s Summary") + "' and ID <>" + N(3)),
-        Affects("CreateReportRow",
-                "Insert into tblKelvoReport (Title, CreatorID, CreateDate, FarsiCreateDate) values ( " + Q(title) +
-                    ", " + N(1) + ",'" + "2026/12/10" + "', '" + "1405/09/19" + "')",
-                1)
-            .then("Select MAX(ID) as MaxID from tblKelvoReport Where Title like " + Q(title), {"MaxID"}, {"8"})
+        Rows("DuplicateTitleWithApostrophe", statements::SameTitle(server, "Manager's Summary", -1), {"ID", "Title"},
+             {"3|Manager's Summary"}),
+        Rows("DuplicateTitleIgnoresCase", statements::SameTitle(server, "MANAGER'S SUMMARY", -1), {"ID"}, {"3"}),
+        NoRows("OwnTitleIsNoDuplicate", statements::SameTitle(server, "Manager's Summary", 3)),
+        Affects("CreateReportRow", statements::InsertReport(server, title, created), 1)
+            .then(statements::ReportIdOfTitle(server, title), {"ID"}, {"8"})
             .then("Select Title, CreatorID, CreateDate, FarsiCreateDate, Alias from tblKelvoReport Where ID = 8",
-                  {"*"}, {title + "|1|2026/12/10|1405/09/19|NULL"}),
-        Affects("WriteHeaderColumns",
-                "Update tblKelvoReport set " + QString("  Title = ") + Q(title) + ", Alias =" + Q("ويژه") +
-                    ", FormTypeID = " + "NULL" + ", MediaVisible = " + "1" + ", SystemID = " + N(4) +
-                    ", IsGeneral = " + "0" + ", MakeSecure = " + "1" + ", MakeTree = " + "0" +
-                    ", ShowFlatternParameters = " + "1" + ", Notes = " + "NULL" + " Where ID=" + N(5),
-                1)
+                  {"*"}, {title + "|1|2026-12-10|1405/09/19|NULL"}),
+        Affects("WriteHeaderColumns", statements::UpdateHeader(server, title, header, 5), 1)
             .then("Select Title, Alias, FormTypeID, MediaVisible, SystemID, IsGeneral, MakeSecure, MakeTree, "
                   "ShowFlatternParameters, Notes, CreatorID from tblKelvoReport Where ID=5",
                   {"*"}, {title + "|ويژه|NULL|1|4|0|1|0|1|NULL|3"}),
-        Affects("CopyQueryTexts",
-                "Update tblKelvoReport set SQLQuery=(Select SQLQuery From tblKelvoReport Where ID=" + S +
-                    " ) ,FarsiSQLQuery=(Select FarsiSQLQuery From tblKelvoReport Where ID=" + S +
-                    " ), Reserved=(Select Reserved From tblKelvoReport Where ID=" + S + " ) Where ID=" + target,
+        Affects("CopyQueryTexts", statements::CopyQuery(1, 7)[0],
                 1)
             .then("select SQLQuery, FarsiSQLQuery, Reserved from tblKelvoReport where ID=7", {"*"},
                   {"Select tblEmployee.FirstName as 'نام', tblEmployee.SureName as 'نام خانوادگي' From  tblEmployee|"
                    "انتخاب كارمند_نام، كارمند_نام خانوادگي از جداول كارمند|NULL"}),
-        Affects("CopyProcedureTexts",
-                "Update tblKelvoReport set SQLSP=(Select SQLSP From tblKelvoReport Where ID=" + N(5) +
-                    " ) ,FarsiSQLSP=(Select FarsiSQLSP From tblKelvoReport Where ID=" + N(5) + " )  Where ID=" + N(1),
+        Affects("CopyProcedureTexts", statements::CopyQuery(5, 1)[1],
                 1)
             .then("select SQLSP, FarsiSQLSP from tblKelvoReport where ID=1", {"*"},
                   {"spKelvoCloseOrder (@3)|spKelvoCloseOrder شعبه"}),
-        Affects("CopyProcedureFlag",
-                "Update tblKelvoReport set IsStoredProcedure=(Select IsStoredProcedure From tblKelvoReport Where ID=" +
-                    N(5) + " )  Where ID=" + target,
+        Affects("CopyProcedureFlag", statements::CopyQuery(5, 7)[2],
                 1)
             .then("select IsStoredProcedure from tblKelvoReport where ID=7", {"IsStoredProcedure"}, {"1"}),
-        Affects("CopyTransposeFlag",
-                "Update tblKelvoReport set MakeTranspose=(Select MakeTranspose From tblKelvoReport Where ID=" + S +
-                    " ) Where ID=" + target,
+        Affects("CopyTransposeFlag", copyLayout[0],
                 1)
             .then("select MakeTranspose from tblKelvoReport where ID=7", {"MakeTranspose"}, {"1"}),
-        Affects("CopyAliases",
-                "Insert Into tblKelvoReportAliases(ReportID,ColFormula,ColAlias) (Select " + target +
-                    ",ColFormula,ColAlias From tblKelvoReportAliases Where ReportID=" + S + ")",
+        Affects("CopyAliases", copyLayout[1],
                 2)
             .then("select ColFormula, ColAlias from tblKelvoReportAliases where ReportID=7", {"*"},
                   {"tblEmployee.FirstName|نام", "tblEmployee.SureName|نام خانوادگي"}),
-        Affects("CopyLayout",
-                "Insert Into tblKelvoReportLayout(ReportID,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum)"
-                " (Select " +
-                    target + ",ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum From tblKelvoReportLayout "
-                             "Where ReportID=" +
-                    S + ")",
+        Affects("CopyLayout", copyLayout[2],
                 3)
             .then("select ColumnNumber, Alignment, Width, MergeType, TransposeType, MakeSum, MakeAverage from "
                   "tblKelvoReportLayout where ReportID=7 order by ColumnNumber",
                   {"*"}, {"0|1|1500|0|0|0|NULL", "1|7|2000|1|1|1|NULL", "2|4|1200|2|2|0|NULL"}),
-        Affects("CopyTranspose",
-                "Insert Into tblKelvoReportTranspose(ReportID,ColumnNumber,Alignment,Width,MergeType) (Select " +
-                    target + ",ColumnNumber,Alignment,Width,MergeType From tblKelvoReportTranspose Where ReportID=" +
-                    S + ")",
+        Affects("CopyTranspose", copyLayout[3],
                 2),
-        Affects("CopyColumnCount",
-                "Update tblKelvoReport set Cols=(Select Cols From tblKelvoReport Where ID=" + S + " ) Where ID=" + target,
+        Affects("CopyColumnCount", copyLayout[4],
                 1)
             .then("select Cols from tblKelvoReport where ID=7", {"Cols"}, {"2"}),
-        Affects("CopyColouringColumn",
-                "Update tblKelvoReport set ColoryReportColumn=(Select ColoryReportColumn From tblKelvoReport Where ID=" +
-                    S + " ) Where ID=" + target,
+        Affects("CopyColouringColumn", copyLayout[7],
                 1)
             .then("select ColoryReportColumn from tblKelvoReport where ID=7", {"ColoryReportColumn"}, {"2"}),
-        Affects("CopyColours",
-                "Insert Into tblKelvoReportColor(ReportID, Value, ForeColor, BackColor) (Select " + target +
-                    ",Value, ForeColor, BackColor From tblKelvoReportColor Where ReportID=" + S + ")",
+        Affects("CopyColours", copyLayout[9],
                 2),
-        Affects("CopyParameters",
-                "Insert Into tblKelvoReportParameter(ReportID, ParameterID, "
-                "Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,RowSpan,Sequence,Description) (Select " +
-                    target +
-                    ",ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,RowSpan,Sequence,Description "
-                    "From tblKelvoReportParameter Where ReportID=" +
-                    N(5) + ")",
+        Affects("CopyParameters", statements::CopyLayout(5, 7)[10],
                 4)
             .then("select ParameterID, Name, Visible from tblKelvoReportParameter where ReportID=7 order by ParameterID",
                   {"*"}, {"1|fromDate|NULL", "2|ToDate|NULL", "3|branch|NULL", "4|واحد|NULL"}),
-        Rows("ReportIsCalledByOthers", "Select * from tblKelvoRelatedReports Where CalledReportID = " + N(5),
+        Rows("ReportIsCalledByOthers", statements::CallersOf(5),
              {"CallerReportID", "CalledParameterID"}, {"1|1", "1|3", "3|2"}),
-        Affects("DeleteLinksToReport", "Delete tblKelvoRelatedReports Where CalledReportID = " + N(1), 1),
-        Affects("DeleteLayout", "Delete tblKelvoReportLayout Where ReportID = " + N(1), 3),
-        Affects("DeleteExpressionRows", "Delete tblKelvoReportExpression Where ReportID = " + N(1), 2),
-        Affects("DeleteTransposeRows", "Delete tblKelvoReportTranspose Where ReportID = " + N(1), 2),
-        Affects("DeleteColourRows", "Delete tblKelvoReportColor Where ReportID = " + N(1), 2),
-        Affects("DeleteParameterRows", "Delete tblKelvoReportParameter Where ReportID = " + N(1), 1),
-        Affects("DeleteLinksFromReport", "Delete tblKelvoRelatedReports Where CallerReportID = " + N(1), 3)
+        Affects("DeleteLinksToReport", deleteReport[0], 1),
+        Affects("DeleteLayout", deleteReport[1], 3),
+        Affects("DeleteExpressionRows", deleteReport[2], 2),
+        Affects("DeleteTransposeRows", deleteReport[3], 2),
+        Affects("DeleteColourRows", deleteReport[4], 2),
+        Affects("DeleteParameterRows", deleteReport[5], 1),
+        Affects("DeleteLinksFromReport", deleteReport[6], 3)
             .then("Select count(*) as N from tblKelvoRelatedReports", {"N"}, {"2"}),
-        Affects("ForgetSearchReport", "Update tblKelvoFormType Set SearchReportID = NULL Where SearchReportID=" + N(3), 1)
+        Affects("ForgetSearchReport", statements::DeleteReport(3)[14], 1)
             .then("select ID, SearchReportID, ReportID from tblKelvoFormType where ID=1", {"*"}, {"1|NULL|4"}),
-        Affects("DeleteReportRow", "Delete tblKelvoReport Where ID=" + N(7), 1)
+        Affects("DeleteReportRow", statements::DeleteReport(7).last(), 1)
             .then("Select count(*) as N from tblKelvoReport", {"N"}, {"6"}),
+        Affects("DeleteGrantsOfReport", statements::DeleteReport(5)[13], 2),
+        Affects("DeleteButtonDetailsOfReport", statements::DeleteReport(1)[10], 2)
+            .then("Select count(*) as N from tblKelvoReportButtonsDetail", {"N"}, {"0"}),
+        Affects("ForgetFormReport", statements::DeleteReport(4)[15], 1)
+            .then("select ID, ReportID from tblKelvoFormType where ID=1", {"*"}, {"1|NULL"}),
     };
 }
 
@@ -785,32 +749,46 @@ std::vector<ShapeCase> SearchCases()
     const QString r1 = "1|4|گزارش اصلي فروش|گزارش ماهانه فروش|فروش|انبار|NULL|1404/12/10|مدير سيستم";
     const QString r3 = "3|NULL|for managers|Manager's Summary|خلاصه||NULL|1405/01/12|علي رضايي";
     const QString r5 = "5|20||گزارش حقوق ماهانه|حقوق|پرسنلي|NULL|1405/02/11|علي رضايي";
+    const QString r7 = "7|4||گزارش خالي||انبار|NULL|1405/03/01|مدير سيستم";
+    const auto search = [](const std::function<void(management::SearchFilters&)>& set) {
+        management::SearchFilters f;
+        set(f);
+        return management::BuildSearchStatement(f, kelvo::sql::Dialect::SqlServer());
+    };
+    using F = management::SearchFilters;
     return {
-        // Temporary lists, form reports, reports without a known creator and
-        // (as "not like" on NULL is unknown) reports without an alias stay hidden.
-        Rows("SearchWithoutFilters", kReportList + kHideTemporaryLists + kHideFormReports, columns, {r1, r3, r5}),
-        Rows("SearchByTitlePrivateFlat",
-             kReportList + " and tblKelvoReport.Title like '%" + "ماهانه" + "%'" + kHideTemporaryLists +
-                 kHideFormReports + " and tblKelvoReport.IsGeneral= 0" + " and tblKelvoReport.MakeTree= 0",
+        // Temporary lists, form reports and reports without a known creator
+        // stay hidden; a report without an alias is no temporary list.
+        Rows("SearchWithoutFilters", search([](F&) {}), columns, {r1, r3, r5, r7}),
+        Rows("SearchByTitlePrivateFlat", search([](F& f) {
+                 f.title = "ماهانه";
+                 f.isGeneral = false;
+                 f.makeTree = false;
+             }),
              columns, {r1, r5}),
-        Rows("SearchByNotesGeneralOnly",
-             kReportList + " and tblKelvoReport.Notes like '%" + "MANAGERS" + "%'" + kHideTemporaryLists +
-                 kHideFormReports + " and tblKelvoReport.IsGeneral=1",
+        Rows("SearchByNotesGeneralOnly", search([](F& f) {
+                 f.notes = "MANAGERS";
+                 f.isPrivate = false;
+             }),
              columns, {r3}),
-        Rows("SearchByDatesAndCreator",
-             kReportList + " and tblKelvoReport.FarsiCreateDate >= '" + "1405/01/01" + "'" +
-                 " and tblKelvoReport.FarsiCreateDate <= '" + "1405/02/31" + "'" + kHideTemporaryLists +
-                 kHideFormReports + " and tblUser.id= " + N(3),
+        Rows("SearchByDatesAndCreator", search([](F& f) {
+                 f.fromDate = "1405/01/01";
+                 f.toDate = "1405/02/31";
+                 f.creatorID = 3;
+             }),
              columns, {r3, r5}),
-        Rows("SearchByAliasTreeOnly",
-             kReportList + " and tblKelvoReport.Alias like '%" + "خلاصه" + "%'" + kHideTemporaryLists +
-                 kHideFormReports + " and tblKelvoReport.MakeTree= 1",
+        Rows("SearchByAliasTreeOnly", search([](F& f) {
+                 f.alias = "خلاصه";
+                 f.isNotTree = false;
+             }),
              columns, {r3}),
-        Rows("SearchIncludingTemporaryAndFormReports",
-             kReportList + " and tblKelvoReport.SystemID =" + N(20) + " and tblKelvoReport.IsGeneral= 0", {"ID"},
-             {"2", "4", "5"}),
-        NoRows("SearchNeitherGeneralNorPrivate",
-               kReportList + kHideTemporaryLists + kHideFormReports + " and tblKelvoReport.IsGeneral=-1"),
+        Rows("SearchIncludingTemporaryAndFormReports", search([](F& f) {
+                 f.systemID = 20;
+                 f.tempList = f.formSearch = true;
+                 f.isGeneral = false;
+             }),
+             {"ID"}, {"2", "4", "5"}),
+        NoRows("SearchNeitherGeneralNorPrivate", search([](F& f) { f.isGeneral = f.isPrivate = false; })),
     };
 }
 
