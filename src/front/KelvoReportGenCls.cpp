@@ -73,17 +73,7 @@ void KelvoReportGenCls::setReportID(const QVariant& value) { m.ReportID = ToInt3
 
 HostProperties KelvoReportGenCls::hostProperties() const
 {
-    HostProperties p;
-    p.UserID = m.UserID;
-    p.PositionID = m.PositionID;
-    p.EmployeeID = m.EmployeeID;
-    p.systemID = m.systemID;
-    p.OleConnectionString = m.OleConnectionString;
-    p.ReportID = m.ReportID;
-    p.FormLightColor = m.FormLightColor;
-    p.FormDorkColor = m.FormDorkColor;
-    p.FormMidColor = m.FormMidColor;
-    return p;
+    return m;
 }
 
 ReportManagerHost& KelvoReportGenCls::reportManager() const

@@ -93,13 +93,8 @@ public:
     HostProperties hostProperties() const;
 
 private:
-    struct Fields {
-        qint16 UserID = 0;
-        qint16 PositionID = 0;
-        qint16 EmployeeID = 0;
-        qint16 systemID = -1;
-        QString OleConnectionString;
-        qint32 ReportID = 0;
+    // What the context start reads, and the stored grid colours.
+    struct Fields : HostProperties {
         quint32 CellEvenBackColor = 0xFFFFFF;
         quint32 CellOddBackColor = 0xEBF7FE;
         quint32 ForeColor = 0xFFFFFF;
@@ -108,9 +103,6 @@ private:
         quint32 BackColorSel = 0xC0FFFF;
         quint32 ForeColorSel = 0;
         quint32 BackColorBkg = 0xEBF7FE;
-        quint32 FormLightColor = kDefaultFormLightColor;
-        quint32 FormDorkColor = kDefaultFormDorkColor;
-        quint32 FormMidColor = kDefaultFormMidColor;
     };
 
     // The stored colours, in interface and property-bag order.

@@ -10,35 +10,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/ProgramRun.h"
+
 using namespace kelvo;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString ProgramPath()
-{
-    // Test programs are built in <build>/tests, the program in <build>/src/app.
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/app/kelvo-report"));
-}
-
-Outcome RunProgram(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(ProgramPath(), arguments);
-    Outcome outcome;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return outcome;
-    outcome.exitCode = process.exitCode();
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
-}
+using Outcome = test::ProgramOutcome;
+using test::ProgramPath;
+using test::RunProgram;
 
 struct ProgramTest : ::testing::Test {
     QTemporaryDir dir;

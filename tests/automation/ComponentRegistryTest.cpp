@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/AutomationErrors.h"
+
 using namespace kelvo;
 using namespace kelvo::automation;
 
@@ -22,17 +24,7 @@ const QString kFormExeId = QStringLiteral("KelvoFormGenerator.comFormExe");
 
 class Empty final : public TableDispatch {};
 
-qint32 errorNumber(const std::function<void()>& call, QString* description = nullptr)
-{
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        if (description)
-            *description = e.description();
-        return e.number();
-    }
-    return 0;
-}
+using kelvo::test::ErrorNumber;
 
 // A host installation folder whose System folder may hold the plugin.
 struct InstallationFolder : ::testing::Test {
@@ -76,13 +68,13 @@ TEST(ComponentRegistryTest, CreatesRegisteredIdentifiersWithoutRegardToCaseAndRe
     EXPECT_EQ(made, 1);
 
     QString description;
-    EXPECT_EQ(errorNumber([&] { registry.create("Lib.Other"); }, &description), ErrCannotCreateObject);
+    EXPECT_EQ(ErrorNumber([&] { registry.create("Lib.Other"); }, &description), ErrCannotCreateObject);
     EXPECT_TRUE(description.startsWith("ActiveX component can't create object")) << description.toStdString();
 
     registry.registerComponent("Lib.Null", [] { return std::unique_ptr<Dispatch>(); });
-    EXPECT_EQ(errorNumber([&] { registry.create("Lib.Null"); }), ErrCannotCreateObject);
+    EXPECT_EQ(ErrorNumber([&] { registry.create("Lib.Null"); }), ErrCannotCreateObject);
     registry.unregisterComponent("Lib.Thing");
-    EXPECT_EQ(errorNumber([&] { registry.create("Lib.Thing"); }), ErrCannotCreateObject);
+    EXPECT_EQ(ErrorNumber([&] { registry.create("Lib.Thing"); }), ErrCannotCreateObject);
 }
 
 TEST(ComponentRegistryTest, ThePublicClassesAreRegisteredByName)
@@ -132,7 +124,7 @@ TEST_F(InstallationFolder, AnUnregisteredComponentIsLoadedFromItsPluginAndReceiv
     formExe->call("View", args);
     EXPECT_EQ(formExe->getProperty("UserID").toInt(), 7);
     // The plugin's own members fail as any object's do.
-    EXPECT_EQ(errorNumber([&] { formExe->callWith("Missing"); }), ErrMemberNotFound);
+    EXPECT_EQ(ErrorNumber([&] { formExe->callWith("Missing"); }), ErrMemberNotFound);
 
     EXPECT_EQ(pluginLog(plugin), QStringList({"put\tOleConnectionString\tProvider=SQLite;Data Source=x",
                                               "put\tUserID\t7", "call\tView\t12\tID=5\t"}));
@@ -145,7 +137,7 @@ TEST_F(InstallationFolder, AnUnregisteredComponentIsLoadedFromItsPluginAndReceiv
 TEST_F(InstallationFolder, AMissingPluginGives429AgainWithTheReason)
 {
     QString description;
-    EXPECT_EQ(errorNumber([&] { CreateFromComponentFile(registry, base.path(), kFormExeFile); }, &description),
+    EXPECT_EQ(ErrorNumber([&] { CreateFromComponentFile(registry, base.path(), kFormExeFile); }, &description),
               ErrCannotCreateObject);
     EXPECT_TRUE(description.contains(kFormExeId)) << description.toStdString();
     EXPECT_TRUE(description.contains("does not exist")) << description.toStdString();
@@ -157,7 +149,7 @@ TEST_F(InstallationFolder, APluginThatDoesNotRegisterTheIdentifierGives429Again)
     // registers its own component, and the one asked for is still missing.
     installPlugin("KelvoMGRSchedul.so");
     QString description;
-    EXPECT_EQ(errorNumber(
+    EXPECT_EQ(ErrorNumber(
                   [&] {
                       CreateWithPluginFallback(registry, "KelvoMGRSchedul.LmoMGRSchedul",
                                                PluginPathOf(base.path(), "KelvoMGRSchedul.ocx"));
@@ -175,7 +167,7 @@ TEST_F(InstallationFolder, AFileThatIsNoPluginGives429Again)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a shared object");
     junk.close();
-    EXPECT_EQ(errorNumber([&] { CreateFromComponentFile(registry, base.path(), kFormExeFile); }),
+    EXPECT_EQ(ErrorNumber([&] { CreateFromComponentFile(registry, base.path(), kFormExeFile); }),
               ErrCannotCreateObject);
 }
 
@@ -201,7 +193,7 @@ TEST_F(InstallationFolder, AFactoryFailureOtherThan429IsNotHiddenBehindThePlugin
         throw AutomationError(ErrAutomation, "the component failed to start");
     });
     front::ScriptedPrompter prompter;
-    EXPECT_EQ(errorNumber([&] { front::CreateComponentFromFile(registry, base.path(), kFormExeFile, prompter); }),
+    EXPECT_EQ(ErrorNumber([&] { front::CreateComponentFromFile(registry, base.path(), kFormExeFile, prompter); }),
               ErrAutomation);
     EXPECT_TRUE(prompter.entries().isEmpty());
 }

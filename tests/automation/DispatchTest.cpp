@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/AutomationErrors.h"
+
 #include <limits>
 
 using namespace kelvo::automation;
@@ -27,15 +29,7 @@ public:
     qint32 value = 0;
 };
 
-qint32 errorNumber(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using kelvo::test::ErrorNumber;
 
 } // namespace
 
@@ -64,13 +58,13 @@ TEST(DispatchTest, MembersAreCalledByNameWithoutRegardToCaseAndArgumentsComeBack
 TEST(DispatchTest, MissingMembersWrongKindsAndWrongArgumentCountsFail)
 {
     Counter c;
-    EXPECT_EQ(errorNumber([&] { c.getProperty("Missing"); }), ErrMemberNotFound);
-    EXPECT_EQ(errorNumber([&] { c.putProperty("Name", 1); }), ErrMemberNotFound); // read-only
-    EXPECT_EQ(errorNumber([&] { c.callWith("Value"); }), ErrMemberNotFound);      // a property
-    EXPECT_EQ(errorNumber([&] { c.getProperty("Double"); }), ErrMemberNotFound);  // a method
-    EXPECT_EQ(errorNumber([&] { c.callWith("Double"); }), ErrWrongArgumentCount);
-    EXPECT_EQ(errorNumber([&] { c.callWith("Double", {1, 2, 3}); }), ErrWrongArgumentCount);
-    EXPECT_EQ(errorNumber([&] { c.callWith("Double", {1, 2}); }), 0);
+    EXPECT_EQ(ErrorNumber([&] { c.getProperty("Missing"); }), ErrMemberNotFound);
+    EXPECT_EQ(ErrorNumber([&] { c.putProperty("Name", 1); }), ErrMemberNotFound); // read-only
+    EXPECT_EQ(ErrorNumber([&] { c.callWith("Value"); }), ErrMemberNotFound);      // a property
+    EXPECT_EQ(ErrorNumber([&] { c.getProperty("Double"); }), ErrMemberNotFound);  // a method
+    EXPECT_EQ(ErrorNumber([&] { c.callWith("Double"); }), ErrWrongArgumentCount);
+    EXPECT_EQ(ErrorNumber([&] { c.callWith("Double", {1, 2, 3}); }), ErrWrongArgumentCount);
+    EXPECT_EQ(ErrorNumber([&] { c.callWith("Double", {1, 2}); }), 0);
 }
 
 TEST(DispatchTest, ObjectReferencesTravelInVariants)
@@ -107,21 +101,21 @@ TEST(VariantConversionTest, WholeNumbersConvertAsALateBoundCallConvertsThem)
 
 TEST(VariantConversionTest, OutOfRangeIsAnOverflowAndNonNumbersAreATypeMismatch)
 {
-    EXPECT_EQ(errorNumber([] { ToInt16(QVariant(32768)); }), ErrOverflow);
-    EXPECT_EQ(errorNumber([] { ToInt16(QVariant(-32769)); }), ErrOverflow);
-    EXPECT_EQ(errorNumber([] { ToInt16(QVariant(-32768)); }), 0);
-    EXPECT_EQ(errorNumber([] { ToInt32(QVariant(qint64(1) << 31)); }), ErrOverflow);
-    EXPECT_EQ(errorNumber([] { ToInt32(QVariant(std::numeric_limits<double>::infinity())); }), ErrOverflow);
-    EXPECT_EQ(errorNumber([] { ToInt32(QVariant(QStringLiteral("12abc"))); }), ErrTypeMismatch);
-    EXPECT_EQ(errorNumber([] { ToInt32(QVariant(QString())); }), ErrTypeMismatch);
-    EXPECT_EQ(errorNumber([] { ToInt32(QVariant(QStringList{"1"})); }), ErrTypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { ToInt16(QVariant(32768)); }), ErrOverflow);
+    EXPECT_EQ(ErrorNumber([] { ToInt16(QVariant(-32769)); }), ErrOverflow);
+    EXPECT_EQ(ErrorNumber([] { ToInt16(QVariant(-32768)); }), 0);
+    EXPECT_EQ(ErrorNumber([] { ToInt32(QVariant(qint64(1) << 31)); }), ErrOverflow);
+    EXPECT_EQ(ErrorNumber([] { ToInt32(QVariant(std::numeric_limits<double>::infinity())); }), ErrOverflow);
+    EXPECT_EQ(ErrorNumber([] { ToInt32(QVariant(QStringLiteral("12abc"))); }), ErrTypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { ToInt32(QVariant(QString())); }), ErrTypeMismatch);
+    EXPECT_EQ(ErrorNumber([] { ToInt32(QVariant(QStringList{"1"})); }), ErrTypeMismatch);
 }
 
 TEST(VariantConversionTest, ColoursKeepTheirBitsAndTextTakesAnyPrintableValue)
 {
     EXPECT_EQ(ToOleColor(QVariant(qint64(0xFFFFFFFF))), 0xFFFFFFFFu);
     EXPECT_EQ(ToOleColor(QVariant(qint32(0x80000005))), 0x80000005u); // a negative 32-bit value
-    EXPECT_EQ(errorNumber([] { ToOleColor(QVariant(qint64(0x100000000))); }), ErrOverflow);
+    EXPECT_EQ(ErrorNumber([] { ToOleColor(QVariant(qint64(0x100000000))); }), ErrOverflow);
     EXPECT_EQ(ToText(QVariant()), "");
     EXPECT_EQ(ToText(QVariant(12)), "12");
     EXPECT_EQ(ToText(QVariant(true)), "True");

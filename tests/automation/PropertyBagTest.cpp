@@ -5,19 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/AutomationErrors.h"
+
 using namespace kelvo::automation;
 
 namespace {
 
-qint32 errorNumber(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using kelvo::test::ErrorNumber;
 
 } // namespace
 
@@ -49,7 +43,7 @@ TEST(PropertyBagTest, ValuesSurviveAFileInTheirKeyOrderAndMissingKeysGiveTheDefa
 TEST(PropertyBagTest, UnreadableFilesAndUnwritablePlacesFailClearly)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(errorNumber([&] { PropertyBag::load(dir.filePath("none.json")); }), ErrFileNotFound);
+    EXPECT_EQ(ErrorNumber([&] { PropertyBag::load(dir.filePath("none.json")); }), ErrFileNotFound);
 
     const QString broken = dir.filePath("broken.json");
     for (const QByteArray& text : {QByteArray("{not json"), QByteArray("[1,2]"),
@@ -58,8 +52,8 @@ TEST(PropertyBagTest, UnreadableFilesAndUnwritablePlacesFailClearly)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text);
         f.close();
-        EXPECT_EQ(errorNumber([&] { PropertyBag::load(broken); }), ErrInvalidFileFormat) << text.constData();
+        EXPECT_EQ(ErrorNumber([&] { PropertyBag::load(broken); }), ErrInvalidFileFormat) << text.constData();
     }
 
-    EXPECT_EQ(errorNumber([&] { PropertyBag().save(dir.filePath("no/such/folder/bag.json")); }), ErrPathFileAccess);
+    EXPECT_EQ(ErrorNumber([&] { PropertyBag().save(dir.filePath("no/such/folder/bag.json")); }), ErrPathFileAccess);
 }

@@ -4,6 +4,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
 #include "platform/os/OsVersion.h"
+#include "support/AutomationErrors.h"
 
 #include <QFile>
 
@@ -41,17 +42,7 @@ struct RecordingViewer final : front::ParameterlessViewerHost {
     void ShowReport(const front::ParameterlessReportRun& run) override { runs.append(run); }
 };
 
-qint32 errorNumber(const std::function<void()>& call, QString* description = nullptr)
-{
-    try {
-        call();
-    } catch (const AutomationError& e) {
-        if (description)
-            *description = e.description();
-        return e.number();
-    }
-    return 0;
-}
+using kelvo::test::ErrorNumber;
 
 // An object on its own session over the host tables of a fresh catalogue.
 struct GenClsTest : HostTables {
@@ -195,10 +186,10 @@ TEST_F(GenClsTest, ReportIdTakesAnyVariantThatConvertsTo32Bits)
     EXPECT_EQ(gen.getProperty("ReportID"), QVariant(qint32(12)));
     gen.setReportID(2.5);
     EXPECT_EQ(gen.ReportID().toInt(), 2);
-    EXPECT_EQ(errorNumber([&] { gen.setReportID(QStringLiteral("twelve")); }), automation::ErrTypeMismatch);
-    EXPECT_EQ(errorNumber([&] { gen.setReportID(qint64(1) << 40); }), automation::ErrOverflow);
+    EXPECT_EQ(ErrorNumber([&] { gen.setReportID(QStringLiteral("twelve")); }), automation::ErrTypeMismatch);
+    EXPECT_EQ(ErrorNumber([&] { gen.setReportID(qint64(1) << 40); }), automation::ErrOverflow);
     EXPECT_EQ(gen.ReportID().toInt(), 2) << "a failed assignment keeps the value";
-    EXPECT_EQ(errorNumber([&] { gen.putProperty("UserID", 40000); }), automation::ErrOverflow);
+    EXPECT_EQ(ErrorNumber([&] { gen.putProperty("UserID", 40000); }), automation::ErrOverflow);
 }
 
 TEST_F(GenClsTest, TheMethodsStartTheContextThenOpenTheManagerByTheModalRule)
@@ -233,7 +224,7 @@ TEST_F(GenClsTest, WithoutTheManagerWindowTheMethodsFailClearlyAfterTheContextSt
     KelvoReportGenCls bare(session);
     assignIdentity(bare);
     QString description;
-    EXPECT_EQ(errorNumber([&] { bare.ClearShow(); }, &description), automation::ErrNotSupportedAction);
+    EXPECT_EQ(ErrorNumber([&] { bare.ClearShow(); }, &description), automation::ErrNotSupportedAction);
     EXPECT_TRUE(description.contains("FormReportMan")) << description.toStdString();
     EXPECT_EQ(session.context.CurrentSystemID, 12);
 
@@ -324,15 +315,15 @@ TEST_F(GenClsTest, TheDispatchInterfaceListsTheMembersInSlotOrder)
         EXPECT_EQ(members[i].name, expected[i].first) << i;
         EXPECT_EQ(members[i].kind, expected[i].second) << i;
     }
-    EXPECT_EQ(errorNumber([&] { gen.callWith("View"); }), automation::ErrWrongArgumentCount);
-    EXPECT_EQ(errorNumber([&] { gen.callWith("Refresh"); }), automation::ErrMemberNotFound);
+    EXPECT_EQ(ErrorNumber([&] { gen.callWith("View"); }), automation::ErrWrongArgumentCount);
+    EXPECT_EQ(ErrorNumber([&] { gen.callWith("Refresh"); }), automation::ErrMemberNotFound);
 }
 
 TEST_F(GenClsTest, TheParameterlessViewerGetsTheObjectsValuesWithoutAContextStart)
 {
     assignIdentity(gen);
     QString description;
-    EXPECT_EQ(errorNumber([&] { gen.callWith("ViewReportWithoutParameters", {5, "caller", "title"}); },
+    EXPECT_EQ(ErrorNumber([&] { gen.callWith("ViewReportWithoutParameters", {5, "caller", "title"}); },
                           &description),
               automation::ErrNotSupportedAction);
     EXPECT_TRUE(description.contains("not available in this build")) << description.toStdString();

@@ -9,19 +9,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/ProgramRun.h"
+
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString ProgramPath()
-{
-    // Test programs are built in <build>/tests, the program in <build>/src/app.
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../src/app/kelvo-report"));
-}
+using Outcome = kelvo::test::ProgramOutcome;
+using kelvo::test::ProgramPath;
 
 struct ManagerProgram : ::testing::Test {
     QTemporaryDir home;
@@ -38,19 +31,7 @@ struct ManagerProgram : ::testing::Test {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.remove(QStringLiteral("XDG_DATA_HOME"));
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(ProgramPath(), arguments);
-        Outcome outcome;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-            process.kill();
-            process.waitForFinished();
-            return outcome;
-        }
-        outcome.exitCode = process.exitCode();
-        outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-        outcome.err = QString::fromUtf8(process.readAllStandardError());
-        return outcome;
+        return kelvo::test::RunProgram(arguments, environment);
     }
 };
 

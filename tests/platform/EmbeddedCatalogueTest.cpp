@@ -8,20 +8,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/StoreCatalogue.h"
+
 using namespace kelvo::db;
 
 namespace {
 
-struct CatalogueViews : ::testing::Test {
-    QTemporaryDir dir;
-    QString connectionString;
-    Connection c;
+struct CatalogueViews : ::testing::Test, kelvo::test::StoreCatalogue {
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        CreateCatalogue(dir.path(), "Acc");
-        connectionString = "Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc";
-        c.setConnectionString(connectionString);
         c.execute("CREATE TABLE tblKelvoReport (ID INTEGER PRIMARY KEY AUTOINCREMENT, Title nvarchar(100) COLLATE "
                   "NOCASE, GridRowHeight int, Price money, IsMerged bit, CreateDate datetime, Amount decimal(18,2), "
                   "Notes ntext, Code char(4), Memo varchar(max), Big bigint)");

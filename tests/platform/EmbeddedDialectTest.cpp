@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/StoreCatalogue.h"
+
 using namespace kelvo::db;
 
 namespace {
@@ -103,14 +105,9 @@ TEST(RewriteForSqlite, RefusesToDropAConstraintWithAClearMessage)
 }
 
 // A catalogue with one small table of texts and numbers.
-struct DialectCatalogue : ::testing::Test {
-    QTemporaryDir dir;
-    Connection c;
+struct DialectCatalogue : ::testing::Test, kelvo::test::StoreCatalogue {
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        CreateCatalogue(dir.path(), "Acc");
-        c.setConnectionString("Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc");
         c.execute("CREATE TABLE tblWord (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name nvarchar(50) COLLATE NOCASE, "
                   "Value nvarchar(10) COLLATE NOCASE, Qty int)");
         c.execute("INSERT INTO tblWord (Name, Value, Qty) VALUES ('GridRowHeight', '1', 3)");

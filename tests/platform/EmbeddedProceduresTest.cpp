@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/StoreCatalogue.h"
+
 using namespace kelvo::db;
 
 namespace {
@@ -26,19 +28,12 @@ void testDouble(NativeCall& call)
     call.rows = call.db.query("SELECT Name, Qty FROM tblItem ORDER BY ID", {});
 }
 
-struct Procedures : ::testing::Test {
-    QTemporaryDir dir;
-    QString connectionString;
-    Connection c;
+struct Procedures : ::testing::Test, kelvo::test::StoreCatalogue {
 
     static void SetUpTestSuite() { RegisterNativeProcedure("TestDouble", testDouble); }
 
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        CreateCatalogue(dir.path(), "Acc");
-        connectionString = "Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc";
-        c.setConnectionString(connectionString);
         c.execute("CREATE TABLE tblItem (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name nvarchar(50) COLLATE NOCASE "
                   "NOT NULL, Qty int)");
         c.execute("CREATE PROCEDURE spAddItem @Name nvarchar(50), @Qty int = 1, @NewID int OUTPUT AS "

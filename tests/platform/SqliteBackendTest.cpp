@@ -5,20 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/StoreCatalogue.h"
+
 using namespace kelvo::db;
 
 namespace {
 
-struct EmptyCatalogue : ::testing::Test {
-    QTemporaryDir dir;
-    QString connectionString;
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        CreateCatalogue(dir.path(), "Acc");
-        connectionString = "Provider=SQLite;Data Source=" + dir.path() + ";Initial Catalog=Acc";
-    }
-};
+struct EmptyCatalogue : ::testing::Test, kelvo::test::StoreCatalogue {};
 
 } // namespace
 
