@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/RowBatch.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -10,6 +12,13 @@
 
 namespace kelvo::db {
 
+// What a result column holds, as far as the database says.
+enum class ColumnType { Unknown, Integer, Real, Text, Date, Blob };
+
+// The column type of a declared SQL type name ("int", "nvarchar(50)",
+// "money", "datetime"); Unknown for none.
+ColumnType ColumnTypeOfDeclared(const QString& declaredType);
+
 // A stream of result rows. fetch() fills row with the next row's values
 // (a NULL is a null QVariant, distinct from an empty text) and answers false
 // after the last row.
@@ -18,6 +27,13 @@ public:
     virtual ~Cursor() = default;
     virtual const QStringList& columns() const = 0;
     virtual bool fetch(QVariantList& row) = 0;
+    // The columns' types; Unknown where the database does not say.
+    virtual QList<ColumnType> columnTypes() const { return QList<ColumnType>(columns().size(), ColumnType::Unknown); }
+    // Appends up to maxRows rows to batch; false when no row was left.
+    virtual bool fetchBatch(RowBatch& batch, qsizetype maxRows);
+    // Moves on to the next result set of a procedure (columns() then names
+    // its columns); false when there is none.
+    virtual bool nextResultSet() { return false; }
 };
 
 // Rows already held in memory (built-in catalogues, procedure results).
@@ -66,8 +82,9 @@ struct ProcedureResult {
 
 // What one provider offers. Statements carry positional "?" parameters bound
 // from params. cancel() may be called from any thread; the running statement
-// then fails with CancelledError.
-class Backend {
+// then fails with CancelledError. A connection owns its backend by a shared
+// pointer; the backend's cursors share it, so they outlive a close.
+class Backend : public std::enable_shared_from_this<Backend> {
 public:
     virtual ~Backend() = default;
 

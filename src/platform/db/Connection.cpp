@@ -93,6 +93,11 @@ Recordset Connection::openRecordset(const QString& sql, const QVariantList& para
     return Recordset(backend().query(sql, params), type, sql);
 }
 
+std::unique_ptr<Cursor> Connection::openCursor(const QString& sql, const QVariantList& params)
+{
+    return backend().query(sql, params);
+}
+
 ExecResult Connection::execute(const QString& sql, const QVariantList& params)
 {
     return backend().execute(sql, params);

@@ -44,6 +44,8 @@ public:
     Recordset openRecordset(const QString& sql, const QVariantList& params = {},
                             CursorType type = CursorType::Static);
     ExecResult execute(const QString& sql, const QVariantList& params = {});
+    // The rows of a statement as the backend streams them (see RowReader).
+    std::unique_ptr<Cursor> openCursor(const QString& sql, const QVariantList& params = {});
     ProcedureResult callProcedure(const QString& name, std::vector<ProcedureParameter> params = {});
 
     void beginTransaction();
@@ -67,7 +69,7 @@ private:
 
     QString m_provider;
     QString m_connectionString;
-    std::unique_ptr<Backend> m_backend;
+    std::shared_ptr<Backend> m_backend; // shared with the cursors it hands out
     mutable QMutex m_backendMutex; // guards m_backend against cancel() from other threads
     int m_transactionDepth = 0;
     int m_savepointCount = 0;

@@ -4,6 +4,37 @@
 
 namespace kelvo::db {
 
+bool Cursor::fetchBatch(RowBatch& batch, qsizetype maxRows)
+{
+    QVariantList row;
+    qsizetype fetched = 0;
+    while (fetched < maxRows && fetch(row)) {
+        for (const QVariant& v : row)
+            batch.appendValue(v);
+        ++fetched;
+    }
+    return fetched > 0;
+}
+
+ColumnType ColumnTypeOfDeclared(const QString& declaredType)
+{
+    const QString t = declaredType.trimmed().toLower();
+    if (t.isEmpty())
+        return ColumnType::Unknown;
+    if (t.contains(QLatin1String("date")) || t.contains(QLatin1String("time")))
+        return ColumnType::Date;
+    if (t.contains(QLatin1String("char")) || t.contains(QLatin1String("text")) || t.contains(QLatin1String("clob")))
+        return ColumnType::Text;
+    if (t.contains(QLatin1String("int")) || t == QLatin1String("bit"))
+        return ColumnType::Integer;
+    if (t.contains(QLatin1String("real")) || t.contains(QLatin1String("float")) || t.contains(QLatin1String("doub")) ||
+        t.contains(QLatin1String("money")) || t.contains(QLatin1String("dec")) || t.contains(QLatin1String("num")))
+        return ColumnType::Real;
+    if (t.contains(QLatin1String("blob")) || t.contains(QLatin1String("binary")) || t.contains(QLatin1String("image")))
+        return ColumnType::Blob;
+    return ColumnType::Unknown;
+}
+
 QVariant ProcedureResult::parameter(const QString& name) const
 {
     for (const auto& p : parameters)

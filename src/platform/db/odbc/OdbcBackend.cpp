@@ -11,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlField>
 #include <QSqlRecord>
 #include <QSqlResult>
 
@@ -191,20 +192,19 @@ public:
     OdbcCursor(std::shared_ptr<OdbcSession> session, std::unique_ptr<QSqlQuery> query, QString statement)
         : m_session(std::move(session)), m_query(std::move(query)), m_statement(std::move(statement))
     {
-        if (m_query->isSelect()) {
-            const QSqlRecord record = m_query->record();
-            for (int i = 0; i < record.count(); ++i)
-                m_columns << record.fieldName(i);
-        } else {
+        if (m_query->isSelect())
+            readColumns();
+        else
             m_query.reset();
-        }
     }
 
     const QStringList& columns() const override { return m_columns; }
 
+    QList<ColumnType> columnTypes() const override { return m_types; }
+
     bool fetch(QVariantList& row) override
     {
-        if (!m_query)
+        if (!m_query || m_nextSetWaiting)
             return false;
         bool cancelled = false;
         {
@@ -219,16 +219,72 @@ public:
         }
         if (m_query->lastError().type() != QSqlError::NoError)
             failStatement(*m_query, m_statement, cancelled);
-        // Past the last row: free the statement so the connection takes the next one.
+        // A procedure's further result set waits for nextResultSet();
+        // otherwise the statement is freed so the connection takes the next.
+        while (m_query->nextResult()) {
+            if (m_query->isSelect()) {
+                m_nextSetWaiting = true;
+                return false;
+            }
+        }
         m_query.reset();
         return false;
     }
 
+    bool nextResultSet() override
+    {
+        if (!m_query || !m_nextSetWaiting)
+            return false;
+        m_nextSetWaiting = false;
+        readColumns();
+        return true;
+    }
+
 private:
+    void readColumns()
+    {
+        const QSqlRecord record = m_query->record();
+        m_columns.clear();
+        m_types.clear();
+        for (int i = 0; i < record.count(); ++i) {
+            m_columns << record.fieldName(i);
+            m_types << TypeOf(record.field(i).metaType());
+        }
+    }
+
+    static ColumnType TypeOf(QMetaType type)
+    {
+        switch (type.id()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Bool:
+            return ColumnType::Integer;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return ColumnType::Real;
+        case QMetaType::QString:
+            return ColumnType::Text;
+        case QMetaType::QDate:
+        case QMetaType::QDateTime:
+        case QMetaType::QTime:
+            return ColumnType::Date;
+        case QMetaType::QByteArray:
+            return ColumnType::Blob;
+        default:
+            return ColumnType::Unknown;
+        }
+    }
+
     std::shared_ptr<OdbcSession> m_session; // declared first: outlives the query
     std::unique_ptr<QSqlQuery> m_query;
     QStringList m_columns;
+    QList<ColumnType> m_types;
     QString m_statement;
+    bool m_nextSetWaiting = false;
 };
 
 // A database reached through Qt's ODBC driver. Qt binds a connection to the

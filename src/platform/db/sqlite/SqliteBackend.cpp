@@ -35,18 +35,73 @@ bool isInsert(sqlite3_stmt* stmt)
 }
 
 // A forward cursor over one prepared statement; gives the statement back to
-// the backend's cache when done.
+// the backend's cache when done. It keeps its backend alive (when a
+// connection owns the backend), so closing the connection first leaves it
+// valid.
 class SqliteCursor final : public Cursor {
 public:
     SqliteCursor(SqliteBackend& backend, PreparedStatement* statement)
-        : m_backend(backend), m_statement(statement), m_stmt(statement->stmt)
+        : m_keep(backend.weak_from_this().lock()), m_backend(backend), m_statement(statement),
+          m_stmt(statement->stmt), m_columns(statement->columns)
     {
     }
     ~SqliteCursor() override { finish(); }
 
     const QStringList& columns() const override { return m_columns; }
 
+    QList<ColumnType> columnTypes() const override
+    {
+        QList<ColumnType> types;
+        for (int i = 0; i < m_columns.size(); ++i)
+            types << ColumnTypeOfDeclared(QString::fromUtf8(sqlite3_column_decltype(m_stmt, i)));
+        return types;
+    }
+
     bool fetch(QVariantList& row) override
+    {
+        if (!step())
+            return false;
+        const int n = int(m_columns.size());
+        row.resize(n);
+        for (int i = 0; i < n; ++i)
+            row[i] = ColumnValue(m_stmt, i);
+        return true;
+    }
+
+    // Cells go from SQLite straight into the batch, texts as the UTF-8 it holds.
+    bool fetchBatch(RowBatch& batch, qsizetype maxRows) override
+    {
+        const int n = int(m_columns.size());
+        qsizetype fetched = 0;
+        while (fetched < maxRows && step()) {
+            for (int i = 0; i < n; ++i) {
+                switch (sqlite3_column_type(m_stmt, i)) {
+                case SQLITE_INTEGER:
+                    batch.appendInteger(sqlite3_column_int64(m_stmt, i));
+                    break;
+                case SQLITE_FLOAT:
+                    batch.appendReal(sqlite3_column_double(m_stmt, i));
+                    break;
+                case SQLITE_TEXT:
+                    batch.appendText(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i)),
+                                     sqlite3_column_bytes(m_stmt, i));
+                    break;
+                case SQLITE_BLOB:
+                    batch.appendBlob(static_cast<const char*>(sqlite3_column_blob(m_stmt, i)),
+                                     sqlite3_column_bytes(m_stmt, i));
+                    break;
+                default:
+                    batch.appendNull();
+                }
+            }
+            ++fetched;
+        }
+        return fetched > 0;
+    }
+
+private:
+    // Moves to the next row; false after the last one.
+    bool step()
     {
         if (!m_statement)
             return false;
@@ -60,14 +115,9 @@ public:
             m_statement = nullptr;
             m_backend.failAndRelease(statement);
         }
-        const int n = int(m_columns.size());
-        row.resize(n);
-        for (int i = 0; i < n; ++i)
-            row[i] = ColumnValue(m_stmt, i);
         return true;
     }
 
-private:
     void finish()
     {
         if (m_statement) {
@@ -76,10 +126,11 @@ private:
         }
     }
 
+    std::shared_ptr<Backend> m_keep; // declared first: outlives the statement
     SqliteBackend& m_backend;
     PreparedStatement* m_statement;
     sqlite3_stmt* m_stmt;
-    QStringList m_columns = m_statement->columns; // shared, so it outlives a one-use statement
+    QStringList m_columns; // copied, so it outlives a one-use statement
 };
 
 // The master catalogue of a folder: an in-memory database whose SysDatabases

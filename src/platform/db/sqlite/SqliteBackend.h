@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMutex>
 
+#include <memory>
 #include <unordered_map>
 
 struct sqlite3;
