@@ -24,6 +24,7 @@ std::unique_ptr<Subcommand> MakeDemoCommand();
 std::unique_ptr<Subcommand> MakeInitDbCommand();
 std::unique_ptr<Subcommand> MakeSqlCommand();
 std::unique_ptr<Subcommand> MakeManagerCommand();
+std::unique_ptr<Subcommand> MakeRunCommand();
 
 // Parses a subcommand's arguments with parser (which has its options and
 // positional arguments but no help option yet). Prints the help on --help

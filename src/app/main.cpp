@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     commands.push_back(MakeInitDbCommand());
     commands.push_back(MakeSqlCommand());
     commands.push_back(MakeManagerCommand());
+    commands.push_back(MakeRunCommand());
 
     const QStringList arguments = QCoreApplication::arguments();
     const QString first = arguments.value(1);

@@ -5,12 +5,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "support/ProgramRun.h"
+#include "support/TempCatalogue.h"
 
 using namespace kelvo;
 
@@ -162,4 +164,41 @@ TEST_F(ProgramTest, DemoDefaultsToAFolderUnderTheHome)
     const QString folder = dir.filePath(".local/share/kelvo-report/demo");
     EXPECT_TRUE(o.out.section(u'\n', 0, 0).contains(folder)) << o.out.toStdString();
     EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST_F(ProgramTest, RunWritesAReportsRowsAndRefusesWhatItCannotRun)
+{
+    test::TempCatalogue demo = test::TempCatalogue::demo();
+    const QString cs = demo.connectionString();
+    const QString csv = dir.filePath("employees.csv");
+    Outcome o = RunProgram({"run", "--connection", cs, "--report", "4", "--param", "DepartmentID=2", "--format",
+                            "csv", "--output", csv});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    const int employees = test::Scalar(demo.connection(), "select count(*) from tblEmployee where DepartmentID = 2").toInt();
+    EXPECT_EQ(lines.size() - 2, employees);
+    EXPECT_TRUE(lines.first().startsWith("\xEF\xBB\xBF"));
+
+    struct Refusal {
+        QStringList arguments;
+        int exitCode;
+        const char* says;
+    };
+    const Refusal refusals[] = {
+        {{"--report", "4"}, 2, "واحد سازماني"},                               // a shown parameter without a value
+        {{"--report", "4", "--param", "DepartmentID=two"}, 2, "عدد"},         // not a number
+        {{"--report", "4", "--param", "Nope=1"}, 2, "Nope"},                  // no such parameter
+        {{"--report", "4", "--param", "DepartmentID"}, 2, "NAME=VALUE"},      // malformed
+        {{"--report", "999"}, 1, "999"},                                      // no such report
+        {{"--report", "1", "--format", "odt"}, 2, "odt"},                     // unknown format
+    };
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.arguments.join(' ').toStdString());
+        o = RunProgram(QStringList{"run", "--connection", cs, "--output", dir.filePath("x.csv")} + r.arguments);
+        EXPECT_EQ(o.exitCode, r.exitCode) << o.err.toStdString();
+        EXPECT_TRUE(o.err.contains(QString::fromUtf8(r.says))) << o.err.toStdString();
+    }
+    EXPECT_TRUE(RunProgram({"run", "--help"}).out.contains("--param"));
 }

@@ -41,4 +41,11 @@ private:
     std::unique_ptr<db::Connection> m_connection;
 };
 
+// The first field of the first row of a statement; null without a row.
+inline QVariant Scalar(db::Connection& db, const QString& sql, const QVariantList& params = {})
+{
+    db::Recordset rs = db.openRecordset(sql, params);
+    return rs.eof() ? QVariant() : rs.value(0);
+}
+
 } // namespace kelvo::test

@@ -4,7 +4,7 @@
 // name, click a command, press a key; and a Windows that records what a
 // window opens instead of building it.
 #include "front/ui/Windows.h"
-#include "platform/db/Connection.h"
+#include "support/TempCatalogue.h"
 #include "support/QStringPrinter.h"
 
 #include <QAbstractButton>
@@ -49,13 +49,6 @@ inline void PressKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers =
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(&target, &release);
     QApplication::processEvents();
-}
-
-// The first field of the first row of a statement; null without a row.
-inline QVariant Scalar(db::Connection& db, const QString& sql, const QVariantList& params = {})
-{
-    db::Recordset rs = db.openRecordset(sql, params);
-    return rs.eof() ? QVariant() : rs.value(0);
 }
 
 // Records every window and component a window asks for, and answers from

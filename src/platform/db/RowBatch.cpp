@@ -19,6 +19,20 @@ void RowBatch::reset(int columnCount)
     m_pool.clear();
 }
 
+void RowBatch::reserve(qsizetype rows)
+{
+    const size_t cells = size_t(rows) * size_t(m_columns);
+    m_kinds.reserve(cells);
+    m_payload.reserve(cells);
+}
+
+void RowBatch::shrink()
+{
+    m_kinds.shrink_to_fit();
+    m_payload.shrink_to_fit();
+    m_pool.squeeze();
+}
+
 qsizetype RowBatch::byteSize() const
 {
     return qsizetype(m_kinds.capacity() + m_payload.capacity() * sizeof(quint64)) + m_pool.capacity();

@@ -24,6 +24,10 @@ public:
     bool isEmpty() const { return m_kinds.empty(); }
     // Empties the batch for columnCount columns, keeping its memory.
     void reset(int columnCount);
+    // Room for rows rows of the columns, so that filling does not regrow.
+    void reserve(qsizetype rows);
+    // Gives back the room the rows did not take.
+    void shrink();
     // Bytes the batch holds.
     qsizetype byteSize() const;
 

@@ -40,7 +40,9 @@ bool RowReader::next(RowBatch& batch, qsizetype maxRows)
     batch.reset(int(columns().size()));
     if (batch.columnCount() == 0)
         return false;
+    batch.reserve(maxRows);
     const bool any = m_cursor->fetchBatch(batch, maxRows);
+    batch.shrink();
     m_rows += batch.rowCount();
     return any;
 }

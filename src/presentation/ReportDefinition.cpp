@@ -1,0 +1,102 @@
+#include "presentation/ReportDefinition.h"
+
+#include "platform/db/Connection.h"
+#include "presentation/ReportStatements.h"
+#include "repository/Captions.h"
+
+namespace kelvo::presentation {
+
+namespace {
+
+int IntOr(const db::Recordset& rs, const QString& field, int fallback)
+{
+    if (!rs.hasField(field))
+        return fallback;
+    const QVariant v = rs.value(field);
+    return v.isNull() ? fallback : v.toInt();
+}
+
+} // namespace
+
+QString ReportParameter::title() const
+{
+    if (!caption.trimmed().isEmpty())
+        return caption;
+    if (!description.trimmed().isEmpty())
+        return description;
+    return name;
+}
+
+const ReportParameter* ReportDefinition::parameter(qint32 parameterID) const
+{
+    for (const ReportParameter& p : parameters)
+        if (p.parameterID == parameterID)
+            return &p;
+    return nullptr;
+}
+
+const ReportParameter* ReportDefinition::parameter(const QString& name) const
+{
+    for (const ReportParameter& p : parameters)
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &p;
+    return nullptr;
+}
+
+std::optional<ColumnLayout> ReportDefinition::layoutOf(int gridColumn) const
+{
+    for (const ColumnLayout& l : layout)
+        if (l.columnNumber == gridColumn)
+            return l;
+    return std::nullopt;
+}
+
+std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 reportID)
+{
+    ReportDefinition d;
+    {
+        db::Recordset rs = db.openRecordset(statements::ReportRow(), {reportID});
+        if (rs.eof())
+            return std::nullopt;
+        d.id = reportID;
+        d.title = rs.text(QStringLiteral("Title"));
+        d.isStoredProcedure = rs.isSet(QStringLiteral("IsStoredProcedure"));
+        d.query = rs.text(QStringLiteral("SQLQuery")) + rs.text(QStringLiteral("Reserved"));
+        d.procedureCall = rs.text(QStringLiteral("SQLSP"));
+        d.formColumns = IntOr(rs, QStringLiteral("Cols"), 1);
+        d.formRowHeight = IntOr(rs, QStringLiteral("ReportRowHeight"), 400);
+        d.gridRowHeight = IntOr(rs, QStringLiteral("GridRowHeight"), 240);
+    }
+    for (db::Recordset rs = db.openRecordset(statements::ReportParameters(), {reportID}); !rs.eof(); rs.moveNext()) {
+        ReportParameter p;
+        p.parameterID = rs.value(QStringLiteral("ParameterID")).toInt();
+        p.name = rs.text(QStringLiteral("Name"));
+        p.type = rs.text(QStringLiteral("Type"));
+        p.controlTypeID = IntOr(rs, QStringLiteral("ControlTypeID"), 0);
+        p.description = rs.text(QStringLiteral("Description"));
+        p.majorView = rs.text(QStringLiteral("MajorView"));
+        p.minorView = rs.text(QStringLiteral("MinorView"));
+        p.colSpan = std::max(1, IntOr(rs, QStringLiteral("ColSpan"), 1));
+        p.rowSpan = std::max(1, IntOr(rs, QStringLiteral("RowSpan"), 1));
+        p.sequence = IntOr(rs, QStringLiteral("Sequence"), 0);
+        // NULL counts as shown.
+        p.visible = IntOr(rs, QStringLiteral("Visible"), 1) != 0;
+        const int captionID = IntOr(rs, QStringLiteral("CaptionID"), 0);
+        if (captionID > 0)
+            p.caption = repository::GetCaptionText(db, captionID);
+        d.parameters.append(p);
+    }
+    for (db::Recordset rs = db.openRecordset(statements::ReportLayout(), {reportID}); !rs.eof(); rs.moveNext()) {
+        ColumnLayout l;
+        l.columnNumber = rs.value(QStringLiteral("ColumnNumber")).toInt();
+        l.alignment = IntOr(rs, QStringLiteral("Alignment"), 4);
+        l.width = IntOr(rs, QStringLiteral("Width"), 1000);
+        l.mergeType = IntOr(rs, QStringLiteral("MergeType"), 0);
+        l.transposeType = IntOr(rs, QStringLiteral("TransposeType"), 0);
+        l.makeSum = rs.isSet(QStringLiteral("MakeSum"));
+        d.layout.append(l);
+    }
+    return d;
+}
+
+} // namespace kelvo::presentation
