@@ -6,8 +6,6 @@
 #include "presentation/ReportDefinition.h"
 #include "presentation/ReportExport.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <unistd.h>
@@ -32,7 +30,8 @@ public:
             "multi-valued parameter takes its values separated by commas. Every shown parameter needs a "
             "value; a hidden one left out is NULL. The environment values of the query take the identity "
             "of --user, --employee and --position (default 1 each) and the current date and time.\n\n"
-            "Formats: csv (UTF-8 with a byte-order mark).\n"
+            "Formats: csv (UTF-8 with a byte-order mark) and xlsx (an Excel workbook with typed cells on a "
+            "right-to-left sheet). The file appears whole or not at all.\n"
             "A progress line goes to standard error when it is a terminal. Exit codes: 0 done, 1 the report "
             "or the database failed, 2 a wrong argument."));
         const QCommandLineOption connection(QStringLiteral("connection"), QStringLiteral("Connection string."),
@@ -47,7 +46,7 @@ public:
                                           QStringLiteral("N"), QStringLiteral("1"));
         const QCommandLineOption position(QStringLiteral("position"), QStringLiteral("Position identifier."),
                                           QStringLiteral("N"), QStringLiteral("1"));
-        const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Output format: csv."),
+        const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Output format: csv or xlsx."),
                                         QStringLiteral("FORMAT"), QStringLiteral("csv"));
         const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The file to write."),
                                         QStringLiteral("FILE"));
@@ -56,7 +55,7 @@ public:
         int exitCode = 0;
         if (!ParseArguments(parser, arguments,
                             QStringLiteral("kelvo-report run --connection STR --report N [--param NAME=VALUE]... "
-                                           "[--user N --employee N --position N] --format csv --output FILE"),
+                                           "[--user N --employee N --position N] --format csv|xlsx --output FILE"),
                             exitCode))
             return exitCode;
 
@@ -66,8 +65,9 @@ public:
         };
         if (!parser.isSet(connection) || !parser.isSet(report) || !parser.isSet(output))
             return fail(QStringLiteral("give --connection, --report and --output."), 2);
-        if (parser.value(format).compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0)
-            return fail(QStringLiteral("unknown format \"%1\" (csv).").arg(parser.value(format)), 2);
+        const std::optional<presentation::ExportFormat> chosenFormat = presentation::ExportFormatNamed(parser.value(format));
+        if (!chosenFormat)
+            return fail(QStringLiteral("unknown format \"%1\" (csv, xlsx).").arg(parser.value(format)), 2);
         bool ok = false;
         const qint32 reportID = parser.value(report).toInt(&ok);
         if (!ok)
@@ -96,20 +96,15 @@ public:
             const presentation::RunStatement statement =
                 presentation::BuildRunStatement(*definition, values, environment);
 
-            QSaveFile file(parser.value(output));
-            if (!file.open(QIODevice::WriteOnly))
-                return fail(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()), 1);
+            const QString file = parser.value(output);
             const bool terminal = isatty(fileno(stderr));
             const qint64 rows = presentation::ExportRows(
-                db, statement, presentation::ExportFormat::Csv, file, [terminal](qint64 n) {
+                db, statement, *chosenFormat, file, definition->title, [terminal](qint64 n) {
                     if (terminal)
                         std::fprintf(stderr, "\r%lld rows", static_cast<long long>(n));
                 });
-            if (!file.commit())
-                return fail(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()), 1);
             if (terminal)
-                std::fprintf(stderr, "\r%lld rows written to %s\n", static_cast<long long>(rows),
-                             qPrintable(file.fileName()));
+                std::fprintf(stderr, "\r%lld rows written to %s\n", static_cast<long long>(rows), qPrintable(file));
         } catch (const presentation::RunError& e) {
             return fail(e.message(), 2);
         } catch (const db::DbError& e) {

@@ -1,6 +1,5 @@
 #include "presentation/CsvSink.h"
 
-#include "presentation/ResultTable.h"
 
 #include <QIODevice>
 
@@ -110,15 +109,6 @@ void CsvWriter::flush()
     if (m_out.write(m_buffer) != m_buffer.size())
         throw std::runtime_error("The CSV file cannot be written: " + m_out.errorString().toStdString());
     m_buffer.resize(0); // keeps its room
-}
-
-void WriteCsv(QIODevice& out, const ResultTable& table)
-{
-    CsvWriter writer(out);
-    writer.writeHeadings(table.columns());
-    for (const auto& batch : table.batches())
-        writer.writeBatch(*batch);
-    writer.flush();
 }
 
 } // namespace kelvo::presentation

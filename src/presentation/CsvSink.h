@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/db/RowBatch.h"
+#include "presentation/RowSink.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -9,20 +9,19 @@ class QIODevice;
 
 namespace kelvo::presentation {
 
-class ResultTable;
-
 // Writes rows as CSV in UTF-8 with a byte-order mark (so that spreadsheet
 // programs read Persian): the headings first, then each batch as it comes,
 // fields quoted when they hold a comma, a quote or a line break. Numbers are
 // written as they are stored, NULL as an empty field.
-class CsvWriter {
+class CsvWriter final : public RowSink {
 public:
     explicit CsvWriter(QIODevice& out);
-    ~CsvWriter();
+    ~CsvWriter() override;
 
-    void writeHeadings(const QStringList& headings);
-    void writeBatch(const db::RowBatch& batch);
+    void writeHeadings(const QStringList& headings) override;
+    void writeBatch(const db::RowBatch& batch) override;
     // Writes what is buffered; throws std::runtime_error when the device fails.
+    void finish() override { flush(); }
     void flush();
 
 private:
@@ -32,8 +31,5 @@ private:
     QIODevice& m_out;
     QByteArray m_buffer;
 };
-
-// The whole table, headings first.
-void WriteCsv(QIODevice& out, const ResultTable& table);
 
 } // namespace kelvo::presentation

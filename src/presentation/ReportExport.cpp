@@ -3,6 +3,12 @@
 #include "platform/db/RowStream.h"
 #include "presentation/CsvSink.h"
 #include "presentation/Messages.h"
+#include "presentation/ResultTable.h"
+#include "presentation/XlsxSink.h"
+
+#include <QFile>
+
+#include <stdexcept>
 
 namespace kelvo::presentation {
 
@@ -13,20 +19,89 @@ const QString kUnknownName = QStringLiteral("گزارش پارامتري به ن
 
 } // namespace
 
-qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportFormat, QIODevice& out,
-                  const std::function<void(qint64)>& progress)
+std::optional<ExportFormat> ExportFormatNamed(const QString& name)
 {
-    db::RowReader reader(db, statement.sql, statement.values);
-    CsvWriter writer(out);
-    writer.writeHeadings(reader.columns());
-    db::RowBatch batch;
-    while (reader.next(batch)) {
-        writer.writeBatch(batch);
-        if (progress)
-            progress(reader.rowsRead());
+    if (name.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return ExportFormat::Csv;
+    if (name.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0)
+        return ExportFormat::Xlsx;
+    return std::nullopt;
+}
+
+namespace {
+
+// A file written whole or not at all: into a neighbour first, renamed over
+// the target when complete.
+class FileTarget {
+public:
+    explicit FileTarget(const QString& path) : m_path(path), m_part(path + QStringLiteral(".part")) {}
+    ~FileTarget()
+    {
+        if (!m_done)
+            QFile::remove(m_part);
     }
-    writer.flush();
-    return reader.rowsRead();
+    const QString& part() const { return m_part; }
+    void commit()
+    {
+        QFile::remove(m_path);
+        if (!QFile::rename(m_part, m_path))
+            throw std::runtime_error("The file cannot be written: " + m_path.toStdString());
+        m_done = true;
+    }
+
+private:
+    QString m_path, m_part;
+    bool m_done = false;
+};
+
+// Opens the sink of a format on the target, writes through it, and commits.
+void WriteThrough(ExportFormat format, const QString& path, const QString& title,
+                  const std::function<void(RowSink&)>& write)
+{
+    FileTarget target(path);
+    if (format == ExportFormat::Csv) {
+        QFile file(target.part());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw std::runtime_error("The file cannot be written: " + file.errorString().toStdString());
+        CsvWriter sink(file);
+        write(sink);
+        sink.finish();
+        file.close();
+    } else {
+        XlsxWriter sink(target.part(), title);
+        write(sink);
+        sink.finish();
+    }
+    target.commit();
+}
+
+} // namespace
+
+qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportFormat format, const QString& path,
+                  const QString& title, const std::function<void(qint64)>& progress)
+{
+    qint64 rows = 0;
+    WriteThrough(format, path, title, [&](RowSink& sink) {
+        db::RowReader reader(db, statement.sql, statement.values);
+        sink.writeHeadings(reader.columns());
+        db::RowBatch batch;
+        while (reader.next(batch)) {
+            sink.writeBatch(batch);
+            if (progress)
+                progress(reader.rowsRead());
+        }
+        rows = reader.rowsRead();
+    });
+    return rows;
+}
+
+void ExportTable(const ResultTable& table, ExportFormat format, const QString& path, const QString& title)
+{
+    WriteThrough(format, path, title, [&](RowSink& sink) {
+        sink.writeHeadings(table.columns());
+        for (const auto& batch : table.batches())
+            sink.writeBatch(*batch);
+    });
 }
 
 ParameterValues ParameterValuesFromTexts(const ReportDefinition& definition, const QStringList& assignments)

@@ -3,8 +3,7 @@
 #include "presentation/RunStatement.h"
 
 #include <functional>
-
-class QIODevice;
+#include <optional>
 
 namespace kelvo::db {
 class Connection;
@@ -12,15 +11,24 @@ class Connection;
 
 namespace kelvo::presentation {
 
-enum class ExportFormat { Csv };
+class ResultTable;
 
-// Runs the statement and pipes its rows batch by batch into the sink, so
-// that memory does not grow with the number of rows; progress (when given)
-// hears the rows written so far after each batch. Returns the number of rows.
-// Throws db::DbError when the statement fails and std::runtime_error when
-// the output cannot be written.
-qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportFormat format, QIODevice& out,
-                  const std::function<void(qint64 rows)>& progress = {});
+enum class ExportFormat { Csv, Xlsx };
+
+// The format a name stands for ("csv", "xlsx", without regard to case).
+std::optional<ExportFormat> ExportFormatNamed(const QString& name);
+
+// Runs the statement and pipes its rows batch by batch into a file of the
+// format, so that memory does not grow with the number of rows; the file
+// appears whole or not at all. title names the sheet of a workbook.
+// progress (when given) hears the rows written so far after each batch.
+// Returns the number of rows. Throws db::DbError when the statement fails
+// and std::runtime_error when the file cannot be written.
+qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportFormat format, const QString& path,
+                  const QString& title, const std::function<void(qint64 rows)>& progress = {});
+
+// The rows a window holds, to a file of the format.
+void ExportTable(const ResultTable& table, ExportFormat format, const QString& path, const QString& title);
 
 // The values of a run from NAME=VALUE texts: NAME is a parameter's name or
 // number, a multi-valued parameter takes its values separated by ",".

@@ -181,6 +181,13 @@ TEST_F(ProgramTest, RunWritesAReportsRowsAndRefusesWhatItCannotRun)
     EXPECT_EQ(lines.size() - 2, employees);
     EXPECT_TRUE(lines.first().startsWith("\xEF\xBB\xBF"));
 
+    const QString workbook = dir.filePath("invoices.xlsx");
+    o = RunProgram({"run", "--connection", cs, "--report", "2", "--format", "xlsx", "--output", workbook});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    QFile xlsx(workbook);
+    ASSERT_TRUE(xlsx.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(xlsx.read(2) == "PK"); // a zip, as every workbook is
+
     struct Refusal {
         QStringList arguments;
         int exitCode;

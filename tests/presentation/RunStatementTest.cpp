@@ -11,6 +11,10 @@
 #include "support/TempCatalogue.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace kelvo;
@@ -147,10 +151,11 @@ TEST(ReportRuns, EverySampleReportGivesTheRowsOfItsStatement)
         EXPECT_EQ(row, table.rowCount());
 
         // The CSV export holds the same rows under the same headings.
-        QBuffer csv;
-        csv.open(QIODevice::WriteOnly);
-        EXPECT_EQ(ExportRows(db, s, ExportFormat::Csv, csv), table.rowCount());
-        const QList<QByteArray> lines = csv.data().split('\n');
+        const QString path = catalogue.folder() + "/report.csv";
+        EXPECT_EQ(ExportRows(db, s, ExportFormat::Csv, path, d->title), table.rowCount());
+        QFile csv(path);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
         EXPECT_TRUE(lines.first().startsWith(QByteArray(QByteArray("\xEF\xBB\xBF") + table.columns().first().toUtf8())));
         EXPECT_EQ(lines.size() - 2, table.rowCount()); // the headings, and nothing after the last line break
     }
@@ -171,8 +176,44 @@ TEST(CsvSink, QuotesWhatNeedsItAndKeepsNullApartFromText)
     table.append(batch);
     QBuffer out;
     out.open(QIODevice::WriteOnly);
-    WriteCsv(out, table);
+    CsvWriter writer(out);
+    writer.writeHeadings(table.columns());
+    writer.writeBatch(*table.batches().front());
+    writer.finish();
     EXPECT_EQ(QString::fromUtf8(out.data()), QString::fromUtf8("\xEF\xBB\xBF\"ستون, اول\",b,c,d\r\n"
                                                                "\"a,b\",\"say \"\"hi\"\"\",,0.1\r\n"
                                                                "\"گزارش\nدوم\",,-42,1e+21\r\n"));
+}
+
+// The workbook read back from its zip: a right-to-left sheet, the headings,
+// numbers as number cells and texts as text cells, NULL as no cell.
+TEST(XlsxSink, WritesTypedCellsOnARightToLeftSheet)
+{
+    QTemporaryDir dir;
+    ResultTable table({"مشتري", "مبلغ"}, {});
+    auto batch = std::make_shared<db::RowBatch>(2);
+    batch->appendText(QStringLiteral("كاوه & O'Brien <1>"));
+    batch->appendReal(1200.5);
+    batch->appendNull();
+    batch->appendInteger(42);
+    table.append(batch);
+    const QString path = dir.filePath("report.xlsx");
+    ExportTable(table, ExportFormat::Xlsx, path, "فروش: ماهانه");
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(path + ".part"));
+
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
+    ASSERT_TRUE(unzip.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+    EXPECT_TRUE(sheet.contains("rightToLeft=\"1\"")) << sheet.left(400).toStdString();
+    EXPECT_TRUE(sheet.contains("مشتري"));
+    EXPECT_TRUE(sheet.contains("كاوه &amp; O'Brien &lt;1&gt;"));
+    EXPECT_TRUE(sheet.contains("<c r=\"B2\"><v>1200.5</v></c>")) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains("<c r=\"B3\"><v>42</v></c>"));
+    EXPECT_FALSE(sheet.contains("r=\"A3\""));
+    QProcess book;
+    book.start("unzip", {"-p", path, "xl/workbook.xml"});
+    ASSERT_TRUE(book.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(book.readAllStandardOutput()).contains("name=\"فروش  ماهانه\""));
 }
