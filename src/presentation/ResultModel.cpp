@@ -108,17 +108,21 @@ Qt::Alignment ResultModel::AlignmentOf(int code)
     }
 }
 
+Qt::Alignment ResultModel::columnAlignment(int column) const
+{
+    for (const ColumnLayout& l : m_layout)
+        if (l.columnNumber == column + 1)
+            return AlignmentOf(l.alignment);
+    return AlignmentOf(4);
+}
+
 QVariant ResultModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
     const int column = index.column();
-    if (role == Qt::TextAlignmentRole) {
-        for (const ColumnLayout& l : m_layout)
-            if (l.columnNumber == column + 1)
-                return QVariant::fromValue(AlignmentOf(l.alignment));
-        return QVariant::fromValue(AlignmentOf(4));
-    }
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columnAlignment(column));
     const qsizetype row = sourceRow(index.row());
     if (row < 0) { // the totals row
         if (role != Qt::DisplayRole || column >= m_totals.size() || !m_totals[column])

@@ -46,6 +46,9 @@ public:
 
     // The alignment a layout code stands for: 1 left, 4 centre, 7 right.
     static Qt::Alignment AlignmentOf(int code);
+    // A result column's alignment by its layout (centred without one).
+    Qt::Alignment columnAlignment(int column) const;
+    const QList<ColumnLayout>& layout() const { return m_layout; }
 
 private:
     int shownRows() const;

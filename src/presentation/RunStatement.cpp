@@ -1,6 +1,6 @@
 #include "presentation/RunStatement.h"
 
-#include "controls/PersianDate.h"
+#include "text/PersianDate.h"
 #include "platform/db/sqlite/SqlTokens.h"
 #include "presentation/Messages.h"
 #include "query/Vocabulary.h"
@@ -23,7 +23,7 @@ QVariant EnvironmentValue(int which, const RunEnvironment& e)
     case UserID:
         return qint32(e.userID);
     case RunDate:
-        return controls::JalaliText(e.when.date());
+        return text::JalaliText(e.when.date());
     default:
         return e.when.time().toString(QStringLiteral("HH:mm:ss"));
     }

@@ -1,9 +1,9 @@
 // Persian (Jalali) date text, read and written.
-#include "controls/PersianDate.h"
+#include "text/PersianDate.h"
 
 #include <gtest/gtest.h>
 
-using namespace kelvo::controls;
+using namespace kelvo::text;
 
 struct KnownDay {
     QDate gregorian;

@@ -73,13 +73,22 @@ public:
     QList<qint32> templates;
     QList<FormGeneratorCall> formGenerators;
     std::function<void()> onChooseReport; // runs while the search "is open"
+    // Scripts for windows shown modally, in turn: each acts on the window as
+    // a user would and gives the dialog's result. A modal window without a
+    // script is closed (0, rejected).
+    QQueue<std::function<int(QWidget&)>> modalScripts;
 
     int show(QWidget& window, bool modal) override
     {
         opened << window.objectName();
         shownModal << modal;
         window.show();
-        return 0;
+        QApplication::processEvents();
+        if (!modal)
+            return 0;
+        const int result = modalScripts.isEmpty() ? 0 : modalScripts.dequeue()(window);
+        window.hide();
+        return result;
     }
     std::optional<qint32> ChooseReport(front::Session&) override
     {

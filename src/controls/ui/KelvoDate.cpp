@@ -1,6 +1,6 @@
 #include "controls/ui/KelvoDate.h"
 
-#include "controls/PersianDate.h"
+#include "text/PersianDate.h"
 
 #include <QCalendar>
 #include <QCalendarWidget>
@@ -51,7 +51,7 @@ void KelvoDate::setValue(const QDate& date)
 
 QString KelvoDate::Text() const
 {
-    return JalaliText(m_value);
+    return text::JalaliText(m_value);
 }
 
 void KelvoDate::showValue()
@@ -66,7 +66,7 @@ void KelvoDate::entryFinished()
         m_value = QDate();
         return;
     }
-    const QDate date = ParseJalaliText(entry);
+    const QDate date = text::ParseJalaliText(entry);
     if (date.isValid())
         m_value = date;
     showValue(); // a refused entry shows the last date again

@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-namespace kelvo::controls {
+namespace kelvo::text {
 
 // A date as Persian (Jalali) text "yyyy/mm/dd" with ASCII digits, as stored
 // date texts and statements use it; empty for a null or invalid date.
@@ -14,4 +14,4 @@ QString JalaliText(const QDate& date);
 // date when the text is not a date of the Persian calendar.
 QDate ParseJalaliText(const QString& text);
 
-} // namespace kelvo::controls
+} // namespace kelvo::text

@@ -1,11 +1,11 @@
-#include "controls/PersianDate.h"
+#include "text/PersianDate.h"
 
 #include "text/PersianText.h"
 
 #include <QCalendar>
 #include <QRegularExpression>
 
-namespace kelvo::controls {
+namespace kelvo::text {
 
 namespace {
 
@@ -37,4 +37,4 @@ QDate ParseJalaliText(const QString& text)
                                   match.captured(3).toInt());
 }
 
-} // namespace kelvo::controls
+} // namespace kelvo::text

@@ -1,0 +1,223 @@
+#include "presentation/ui/KelvoReport.h"
+
+#include "front/Messages.h"
+#include "front/Prompter.h"
+#include "front/ui/Windows.h"
+#include "platform/db/RowStream.h"
+#include "presentation/Messages.h"
+#include "presentation/ResultModel.h"
+#include "presentation/ui/ParameterForm.h"
+#include "presentation/ui/ReportGrid.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kelvo::presentation {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+const QString kProgressText = QStringLiteral("%1 سطر، %2 ثانيه");
+const QString kDoneText = QStringLiteral("%1 سطر در %2 ثانيه");
+const QString kFilterHint = QStringLiteral("جستجو در نتيجه");
+const QString kCancelCaption = QStringLiteral("توقف");
+const QString kExportCaption = QStringLiteral("خروجي");
+const QString kExportCsv = QStringLiteral("فايل متني (CSV)");
+const QString kExportXlsx = QStringLiteral("فايل اكسل (XLSX)");
+const QString kExportFailed = QStringLiteral("نوشتن فايل خروجي انجام نشد.");
+
+} // namespace
+
+KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent)
+    : QWidget(parent), m_prompter(prompter), m_windows(windows), m_model(new ResultModel(this)),
+      m_resultGrid(new ReportGrid(this)), m_alternateGrid(new ReportGrid(this)), m_filter(new QLineEdit(this)),
+      m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this))
+{
+    setObjectName(QStringLiteral("KelvoReport1"));
+    m_resultGrid->setObjectName(QStringLiteral("ResultGrid"));
+    m_alternateGrid->setObjectName(QStringLiteral("AlternateGrid"));
+    m_alternateGrid->hide();
+    m_resultGrid->setResultModel(m_model);
+    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter->setPlaceholderText(kFilterHint);
+    m_filter->setClearButtonEnabled(true);
+    m_progress->setObjectName(QStringLiteral("lblProgress"));
+    m_cancel->setObjectName(QStringLiteral("cmdCancelRun"));
+    m_cancel->setText(kCancelCaption);
+    m_cancel->setEnabled(false);
+    m_export->setObjectName(QStringLiteral("cmdExport"));
+    m_export->setText(kExportCaption);
+    m_export->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(m_export);
+    menu->setObjectName(QStringLiteral("mnuExport"));
+    QAction* csv = menu->addAction(kExportCsv);
+    csv->setObjectName(QStringLiteral("mnuExportCsv"));
+    QAction* xlsx = menu->addAction(kExportXlsx);
+    xlsx->setObjectName(QStringLiteral("mnuExportXlsx"));
+    m_export->setMenu(menu);
+    connect(csv, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Csv); });
+    connect(xlsx, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Xlsx); });
+    connect(m_cancel, &QToolButton::clicked, this, &KelvoReport::cancel);
+    connect(m_filter, &QLineEdit::textChanged, m_model, &ResultModel::setFilterText);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(m_filter, 1);
+    bar->addWidget(m_progress);
+    bar->addWidget(m_cancel);
+    bar->addWidget(m_export);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar);
+    layout->addWidget(m_resultGrid, 1);
+    layout->addWidget(m_alternateGrid, 1);
+}
+
+KelvoReport::~KelvoReport() = default;
+
+void KelvoReport::setOleConnectionString(const QString& connectionString)
+{
+    m_connectionString = connectionString;
+    m_connection.setConnectionString(connectionString);
+}
+
+bool KelvoReport::isRunning() const
+{
+    return m_stream && m_stream->isRunning();
+}
+
+void KelvoReport::RunReport(qint32 reportID, const QString& caller, const QString&)
+{
+    cancel();
+    m_caller = caller;
+    try {
+        m_definition = LoadReportDefinition(m_connection, reportID);
+        if (!m_definition) {
+            m_prompter.ShowMessage(front::kErrorTitle, kNoReportMessage.arg(reportID));
+            return;
+        }
+        ParameterValues values;
+        const bool asks = std::any_of(m_definition->parameters.begin(), m_definition->parameters.end(),
+                                      [](const ReportParameter& p) { return p.visible; });
+        if (asks) {
+            ParameterForm form(*m_definition, m_connection, m_prompter, {}, this);
+            if (m_windows.show(form, true) != QDialog::Accepted)
+                return;
+            values = form.values();
+        }
+        m_environment.when = QDateTime::currentDateTime();
+        startRun(BuildRunStatement(*m_definition, values, m_environment));
+    } catch (const RunError& e) {
+        m_prompter.ShowMessage(front::kErrorTitle, e.message());
+    } catch (const db::DbError& e) {
+        m_prompter.DisplayError(e, kRunFailedMessage);
+    }
+}
+
+void KelvoReport::startRun(const RunStatement& statement)
+{
+    m_model->reset({}, {}, m_definition->layout);
+    m_resultSetTaken = false;
+    m_filter->clear();
+    m_stream = std::make_unique<db::RowStream>(m_connection, statement.sql, statement.values);
+    connect(m_stream.get(), &db::RowStream::resultSetStarted, this,
+            [this](int, const QStringList& columns, const QList<db::ColumnType>& types) {
+                // The rows shown are those of the first result set with columns.
+                if (m_resultSetTaken || columns.isEmpty())
+                    return;
+                m_resultSetTaken = true;
+                m_model->reset(columns, types, m_definition->layout);
+                applyLayout();
+            });
+    connect(m_stream.get(), &db::RowStream::batchReady, this,
+            [this](std::shared_ptr<const db::RowBatch> batch, qint64 rows) {
+                if (batch->columnCount() == m_model->columnCount())
+                    m_model->appendBatch(std::move(batch));
+                showProgress(rows);
+            });
+    connect(m_stream.get(), &db::RowStream::finished, this, [this](qint64 rows) {
+        m_model->finish();
+        ended(kDoneText.arg(rows).arg(m_clock.elapsed() / 1000.0, 0, 'f', 1));
+    });
+    connect(m_stream.get(), &db::RowStream::cancelled, this, [this](qint64) {
+        ended(kRunCancelledMessage);
+        m_prompter.ShowMessage(front::kErrorTitle, kRunCancelledMessage);
+    });
+    connect(m_stream.get(), &db::RowStream::failed, this, [this](const db::DbError& e) {
+        ended(kRunFailedMessage);
+        m_prompter.DisplayError(e, kRunFailedMessage);
+    });
+    m_clock.start();
+    m_cancel->setEnabled(true);
+    showProgress(0);
+    m_stream->start();
+}
+
+void KelvoReport::showProgress(qint64 rows)
+{
+    m_progress->setText(kProgressText.arg(rows).arg(m_clock.elapsed() / 1000.0, 0, 'f', 1));
+}
+
+void KelvoReport::ended(const QString& status)
+{
+    m_cancel->setEnabled(false);
+    m_progress->setText(status);
+    Q_EMIT runEnded();
+}
+
+void KelvoReport::applyLayout()
+{
+    if (!m_definition)
+        return;
+    for (const ColumnLayout& l : m_definition->layout)
+        m_resultGrid->setColWidth(l.columnNumber, l.width);
+    const int height = std::max(16, m_definition->gridRowHeight / kTwipsPerPixel);
+    m_resultGrid->verticalHeader()->setDefaultSectionSize(height);
+}
+
+void KelvoReport::RefreshReport()
+{
+    m_resultGrid->viewport()->update();
+}
+
+void KelvoReport::ReapplyLayout()
+{
+    if (!m_definition)
+        return;
+    if (const std::optional<ReportDefinition> fresh = LoadReportDefinition(m_connection, m_definition->id))
+        m_definition->layout = fresh->layout;
+    applyLayout();
+}
+
+void KelvoReport::cancel()
+{
+    if (m_stream)
+        m_stream->cancel();
+}
+
+void KelvoReport::exportTo(ExportFormat format, const QString& path)
+{
+    ExportTable(m_model->table(), format, path, m_definition ? m_definition->title : QString());
+}
+
+void KelvoReport::chooseExport(ExportFormat format)
+{
+    const bool csv = format == ExportFormat::Csv;
+    const QString path = QFileDialog::getSaveFileName(
+        this, kExportCaption, m_definition ? m_definition->title + (csv ? ".csv" : ".xlsx") : QString(),
+        csv ? QStringLiteral("CSV (*.csv)") : QStringLiteral("Excel (*.xlsx)"));
+    if (path.isEmpty())
+        return;
+    try {
+        exportTo(format, path);
+    } catch (const std::runtime_error& e) {
+        m_prompter.DisplayError(e, kExportFailed);
+    }
+}
+
+} // namespace kelvo::presentation

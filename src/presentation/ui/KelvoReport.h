@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/db/Connection.h"
+#include "presentation/ReportDefinition.h"
+#include "presentation/ReportExport.h"
+#include "presentation/RunStatement.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace kelvo::db {
+class RowStream;
+}
+namespace kelvo::front {
+class Prompter;
+class Windows;
+} // namespace kelvo::front
+
+namespace kelvo::presentation {
+
+class ReportGrid;
+class ResultModel;
+
+// The report display control ("KelvoReport.KelvoReport1"): runs a stored
+// report and shows its result. The window that hosts it sets the connection
+// string and the identity, then calls RunReport. The control reads the
+// definition, asks for the shown parameters on its parameter form, runs the
+// statement on a worker thread (a progress line and a Cancel button while
+// the rows arrive; the first rows show at once), and fills ResultGrid with
+// the stored column layout, a totals row and the grid row height. The grid
+// sorts by a heading and filters on a text; the control's menu exports to
+// CSV and Excel.
+class KelvoReport final : public QWidget {
+    Q_OBJECT
+public:
+    KelvoReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent = nullptr);
+    ~KelvoReport() override;
+
+    void setOleConnectionString(const QString& connectionString);
+    const QString& OleConnectionString() const { return m_connectionString; }
+    void setUserID(qint16 id) { m_environment.userID = id; }
+    void setEmployeeID(qint16 id) { m_environment.employeeID = id; }
+    void setPositionID(qint16 id) { m_environment.positionID = id; }
+
+    // Runs report reportID; caller and extra are kept for the calling
+    // report's feeds. Returns when the run has started (or was refused).
+    void RunReport(qint32 reportID, const QString& caller = {}, const QString& extra = {});
+    // Redraws the result from the rows already fetched.
+    void RefreshReport();
+    // Applies the stored column layout again (read anew) to the rows fetched.
+    void ReapplyLayout();
+    ReportGrid* ResultGrid() const { return m_resultGrid; }
+    ReportGrid* AlternateGrid() const { return m_alternateGrid; }
+    bool AlternateShown() const { return false; }
+    bool IsTreeReport() const { return false; }
+
+    // Stops a running report; the rows already shown stay.
+    void cancel();
+    bool isRunning() const;
+    // Writes the rows shown to a file.
+    void exportTo(ExportFormat format, const QString& path);
+    const std::optional<ReportDefinition>& definition() const { return m_definition; }
+
+Q_SIGNALS:
+    // A run ended: all its rows came, it failed, or it was cancelled.
+    void runEnded();
+
+private:
+    void startRun(const RunStatement& statement);
+    void applyLayout();
+    void showProgress(qint64 rows);
+    void ended(const QString& status);
+    void chooseExport(ExportFormat format);
+
+    front::Prompter& m_prompter;
+    front::Windows& m_windows;
+    QString m_connectionString;
+    db::Connection m_connection;
+    RunEnvironment m_environment;
+    std::optional<ReportDefinition> m_definition;
+    QString m_caller;
+    ResultModel* m_model;
+    ReportGrid* m_resultGrid;
+    ReportGrid* m_alternateGrid;
+    QLineEdit* m_filter;
+    QLabel* m_progress;
+    QToolButton* m_cancel;
+    QToolButton* m_export;
+    std::unique_ptr<db::RowStream> m_stream;
+    QElapsedTimer m_clock;
+    bool m_resultSetTaken = false;
+};
+
+} // namespace kelvo::presentation

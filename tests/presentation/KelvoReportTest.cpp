@@ -1,0 +1,156 @@
+// The report display control as a real widget (offscreen) over a copy of
+// the demo catalogue: runs, parameters, cancel, failures and exports.
+#include "controls/ui/KelvoSelector.h"
+#include "front/ScriptedPrompter.h"
+#include "presentation/Messages.h"
+#include "presentation/ResultModel.h"
+#include "presentation/ui/KelvoReport.h"
+#include "presentation/ui/ParameterForm.h"
+#include "presentation/ui/ReportGrid.h"
+#include "support/WindowFixture.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+using namespace kelvo::presentation;
+using Kind = front::ScriptedPrompter::Kind;
+
+namespace {
+
+struct DisplayControl : ::testing::Test {
+    test::TempCatalogue catalogue = test::TempCatalogue::demo();
+    front::ScriptedPrompter prompter;
+    test::TestWindows windows;
+    KelvoReport control{prompter, windows};
+
+    DisplayControl()
+    {
+        control.setOleConnectionString(catalogue.connectionString());
+        control.setUserID(1);
+        control.setEmployeeID(1);
+        control.setPositionID(1);
+        control.resize(900, 600);
+        control.show();
+    }
+
+    // Runs a report and waits until its run has ended (ten seconds at most).
+    void run(qint32 report)
+    {
+        QEventLoop loop;
+        QObject::connect(&control, &KelvoReport::runEnded, &loop, &QEventLoop::quit);
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        control.RunReport(report);
+        if (control.isRunning())
+            loop.exec();
+    }
+    qint32 addReport(const QString& query)
+    {
+        return catalogue.connection()
+            .execute("insert into tblKelvoReport (Title, CreatorID, SQLQuery, IsStoredProcedure) values (?, 1, ?, 0)",
+                     {QVariant(QStringLiteral("آزمون ") + QString::number(qHash(query))), QVariant(query)})
+            .lastInsertId.toInt();
+    }
+    ReportGrid& grid() { return *control.ResultGrid(); }
+};
+
+} // namespace
+
+TEST_F(DisplayControl, ARunFillsTheGridWithTheLayoutAndTheRowsOfItsStatement)
+{
+    run(2);
+    ASSERT_TRUE(prompter.entries().isEmpty()) << prompter.last().details.toStdString();
+    db::Recordset direct = catalogue.connection().openRecordset(control.definition()->query);
+    EXPECT_EQ(grid().TextMatrix(0, 1), direct.fieldName(0));
+    EXPECT_FALSE(grid().TextMatrix(0, 1).trimmed().isEmpty() && grid().TextMatrix(0, 2).trimmed().isEmpty());
+    int row = 1;
+    for (; !direct.eof(); direct.moveNext(), ++row)
+        for (int c = 0; c < direct.fieldCount(); ++c)
+            ASSERT_EQ(grid().TextMatrix(row, c + 1), direct.value(c).toString()) << row << "," << c;
+    EXPECT_EQ(grid().TextMatrix(1, 0), "1");
+    // The stored layout: widths in twips and alignments; the totals row.
+    const std::optional<ColumnLayout> amount = control.definition()->layoutOf(4);
+    ASSERT_TRUE(amount);
+    EXPECT_NEAR(grid().ColWidth(4), amount->width, 15);
+    EXPECT_EQ(grid().ColAlignment(4), amount->alignment);
+    if (amount->makeSum) {
+        EXPECT_EQ(grid().Rows(), row + 1);
+        EXPECT_EQ(grid().TextMatrix(row, 0), "جمع");
+    }
+    EXPECT_TRUE(control.findChild<QLabel*>("lblProgress")->text().contains("1500"));
+
+    // Sorting by a heading and the quick filter act on the loaded rows.
+    control.findChild<QLineEdit*>("txtFilter")->setText(grid().TextMatrix(3, 3));
+    EXPECT_LT(grid().resultModel()->rowCount(), 1500);
+    EXPECT_GE(grid().resultModel()->rowCount(), 1);
+}
+
+TEST_F(DisplayControl, ShownParametersAreAskedOnTheFormAndRefusedWhenEmpty)
+{
+    const int department = 2;
+    windows.modalScripts.enqueue([&](QWidget& form) {
+        test::Click(form, "cmdOK"); // nothing chosen yet: refused
+        auto* selector = test::Child<controls::KelvoSelector>(form, "parDepartmentID");
+        selector->setID(department);
+        test::Click(form, "cmdOK");
+        return static_cast<QDialog&>(form).result();
+    });
+    run(4);
+    EXPECT_EQ(windows.opened, QStringList{"ParameterForm"});
+    ASSERT_EQ(prompter.entriesOf(Kind::Message).size(), 1);
+    EXPECT_EQ(prompter.last().text, kEmptyParameterMessage.arg("واحد سازماني"));
+    const int employees =
+        test::Scalar(catalogue.connection(), "select count(*) from tblEmployee where DepartmentID = ?", {department})
+            .toInt();
+    EXPECT_EQ(grid().resultModel()->table().rowCount(), employees);
+
+    // Cancel on the form runs nothing.
+    const int asked = windows.opened.size();
+    run(4);
+    EXPECT_EQ(windows.opened.size(), asked + 1);
+    EXPECT_EQ(grid().resultModel()->table().rowCount(), employees);
+}
+
+TEST_F(DisplayControl, CancelKeepsTheRowsShownAndFailuresAreReported)
+{
+    const qint32 endless = addReport("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                     "WHERE i < 2000000000) SELECT i as 'شماره' FROM n");
+    QObject::connect(grid().resultModel(), &QAbstractItemModel::rowsInserted, &control, [this] {
+        if (grid().resultModel()->rowCount() >= 10000)
+            control.cancel();
+    });
+    run(endless);
+    EXPECT_FALSE(control.isRunning());
+    EXPECT_GE(grid().resultModel()->rowCount(), 10000);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, kRunCancelledMessage);
+
+    prompter.clear();
+    run(addReport("Select * from tblMissing"));
+    ASSERT_EQ(prompter.entriesOf(Kind::Error).size(), 1);
+    EXPECT_TRUE(prompter.last().details.contains("tblMissing"));
+
+    prompter.clear();
+    run(addReport("   "));
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, kNoQueryMessage);
+}
+
+TEST_F(DisplayControl, TheRowsShownAreExportedToCsvAndExcel)
+{
+    run(1);
+    ASSERT_GT(grid().resultModel()->table().rowCount(), 0);
+    const QString csv = catalogue.folder() + "/employees.csv";
+    const QString xlsx = catalogue.folder() + "/employees.xlsx";
+    control.exportTo(ExportFormat::Csv, csv);
+    control.exportTo(ExportFormat::Xlsx, xlsx);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count('\n'), grid().resultModel()->table().rowCount() + 1);
+    EXPECT_TRUE(QFileInfo::exists(xlsx));
+}
