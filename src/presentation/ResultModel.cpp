@@ -98,11 +98,12 @@ int ResultModel::columnCount(const QModelIndex& parent) const
 
 Qt::Alignment ResultModel::AlignmentOf(int code)
 {
+    // The stored codes name screen edges, also in a right-to-left grid.
     switch (code) {
     case 1:
-        return Qt::AlignLeft | Qt::AlignVCenter;
+        return Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter;
     case 7:
-        return Qt::AlignRight | Qt::AlignVCenter;
+        return Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter;
     default:
         return Qt::AlignCenter;
     }

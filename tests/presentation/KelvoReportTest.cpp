@@ -154,3 +154,25 @@ TEST_F(DisplayControl, TheRowsShownAreExportedToCsvAndExcel)
     EXPECT_EQ(file.readAll().count('\n'), grid().resultModel()->table().rowCount() + 1);
     EXPECT_TRUE(QFileInfo::exists(xlsx));
 }
+
+// Writes pictures of the parameter form and of a result when KELVO_SHOTS_DIR is set.
+TEST_F(DisplayControl, Picture)
+{
+    const QString folder = qEnvironmentVariable("KELVO_SHOTS_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
+    windows.modalScripts.enqueue([&](QWidget& form) {
+        test::Child<controls::KelvoSelector>(form, "parDepartmentID")->setID(2);
+        form.grab().save(folder + "/ParameterForm.png");
+        test::Click(form, "cmdOK");
+        return static_cast<QDialog&>(form).result();
+    });
+    run(4);
+    windows.modalScripts.enqueue([&](QWidget& form) {
+        form.grab().save(folder + "/ParameterFormDates.png");
+        return 0;
+    });
+    run(5);
+    run(2);
+    EXPECT_TRUE(control.grab().save(folder + "/KelvoReport.png"));
+}

@@ -40,6 +40,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
       m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this))
 {
     setObjectName(QStringLiteral("KelvoReport1"));
+    setLayoutDirection(Qt::RightToLeft);
     m_resultGrid->setObjectName(QStringLiteral("ResultGrid"));
     m_alternateGrid->setObjectName(QStringLiteral("AlternateGrid"));
     m_alternateGrid->hide();
@@ -48,6 +49,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     m_filter->setPlaceholderText(kFilterHint);
     m_filter->setClearButtonEnabled(true);
     m_progress->setObjectName(QStringLiteral("lblProgress"));
+    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(kDoneText.arg(9999999).arg(9999.9)));
     m_cancel->setObjectName(QStringLiteral("cmdCancelRun"));
     m_cancel->setText(kCancelCaption);
     m_cancel->setEnabled(false);
