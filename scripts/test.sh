@@ -6,4 +6,4 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/build.sh
 BUILD_DIR="${BUILD_DIR:-build}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error -j "$(nproc)"
+ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error --timeout 600 -j "$(nproc)"

@@ -9,6 +9,9 @@ namespace kelvo::front {
 inline const QString kErrorTitle = QStringLiteral("خطا");
 // A command that failed.
 inline const QString kFailedMessage = QStringLiteral("انجام عمليات با خطا روبرو شد.");
+// Refusal of every permission check.
+inline const QString kNotPermittedMessage =
+    QStringLiteral("شما مجاز به انجام اين عمليات نيستيد. لطفاً با نگهدارنده سيستم هماهنگ کنيد.");
 // A component file that can be neither created nor loaded.
 inline const QString kMissingComponentFileMessage =
     QStringLiteral("فايل مورد نظر شما وجود ندارد. لطفاً به نگهدارنده سيستم مراجعه نماييد.");

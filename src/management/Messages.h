@@ -1,14 +1,14 @@
 #pragma once
 
+#include "front/Messages.h"
+
 #include <QString>
 
 // The Persian texts of report management: the manager, saving and deleting,
 // and the search window.
 namespace kelvo::management {
 
-// Refusal of every permission check.
-inline const QString kNotPermittedMessage =
-    QStringLiteral("شما مجاز به انجام اين عمليات نيستيد. لطفاً با نگهدارنده سيستم هماهنگ کنيد.");
+using front::kNotPermittedMessage;
 
 // The manager window.
 inline const QString kManagerCaption = QStringLiteral("گزارش ");
@@ -22,9 +22,6 @@ inline const QString kOperationsMenuTitle = QStringLiteral("عمليات");
 inline const QString kStatusText = QStringLiteral("كاربر: %1    كارمند: %2    پست سازماني: %3");
 inline const QString kFormTypesTitle = QStringLiteral("فرمها");
 inline const QString kReportGroupsTitle = QStringLiteral("گروههاي گزارش");
-// Shown while the design-and-run window is not part of this build.
-inline const QString kReportBuilderMissingMessage =
-    QStringLiteral("پنجره طراحي و اجراي گزارش در اين نسخه از گزارشساز موجود نيست.");
 
 // Saving.
 inline const QString kDuplicateTitleMessage = QStringLiteral("عنوان گزارش تكراري است.");

@@ -15,4 +15,27 @@ inline const QString kEmptyParameterMessage = QStringLiteral("مقدار «%1» 
 inline const QString kRunFailedMessage = QStringLiteral("اجراي گزارش با خطا روبرو شد.");
 inline const QString kRunCancelledMessage = QStringLiteral("اجراي گزارش لغو شد.");
 
+// The design-and-run window.
+inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
+inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");
+inline const QString kRefreshFirst = QStringLiteral(
+    "بازسازي محتواي گزارش بعد از اجراي گزارش انجام ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kMergeFirst =
+    QStringLiteral("ادغام سطرها بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kInColumnsFirst =
+    QStringLiteral("توزيع در ستون بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kRowColorsFirst =
+    QStringLiteral("رنگ سطري بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kFormatFirst =
+    QStringLiteral("قالب ستون بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kAddExprFirst =
+    QStringLiteral("محاسبات سطري بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kDiagramFirst =
+    QStringLiteral("نموداركشي بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kRelReportFirst =
+    QStringLiteral("فراخواني گزارش بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kButtonsFirst =
+    QStringLiteral("دكمههاي گزارش بر روي نتيجه اجراي گزارش اعمال ميشود. لطفاً اول گزارش را اجرا نماييد.");
+inline const QString kContinueCaption = QStringLiteral("ادامه");
+
 } // namespace kelvo::presentation

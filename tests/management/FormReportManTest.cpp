@@ -642,6 +642,12 @@ TEST_F(ManagerTest, DesignOpensTheDesignWindowOnTheShownReport)
     ASSERT_EQ(windows.designed.size(), 1);
     EXPECT_EQ(windows.designed[0].reportID, id);
     EXPECT_EQ(windows.designed[0].manager, form.get());
+    EXPECT_FALSE(windows.designed[0].run);
+    // The run command opens the same window and runs the report at once.
+    click("cmdRunReport");
+    ASSERT_EQ(windows.designed.size(), 2);
+    EXPECT_EQ(windows.designed[1].reportID, id);
+    EXPECT_TRUE(windows.designed[1].run);
     EXPECT_TRUE(prompter.entries().isEmpty());
 }
 

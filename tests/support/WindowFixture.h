@@ -58,6 +58,7 @@ public:
     struct DesignCall {
         qint32 reportID;
         QWidget* manager;
+        bool run;
     };
     struct FormGeneratorCall {
         qint32 formType;
@@ -65,7 +66,7 @@ public:
     };
 
     // Names of everything opened, in order: a shown window's objectName,
-    // or "ChooseReport", "DesignReport", "ShowReportTemplate", "RunFormGenerator".
+    // or the name of the typed call ("ChooseReport", "DesignReport", …).
     QStringList opened;
     QList<bool> shownModal;
     QQueue<std::optional<qint32>> chosenReports; // ChooseReport's answers; none when empty
@@ -97,10 +98,10 @@ public:
             onChooseReport();
         return chosenReports.isEmpty() ? std::nullopt : chosenReports.dequeue();
     }
-    void DesignReport(front::Session&, qint32 reportID, QWidget* manager) override
+    void DesignReport(front::Session&, qint32 reportID, QWidget* manager, bool run) override
     {
         opened << QStringLiteral("DesignReport");
-        designed.append({reportID, manager});
+        designed.append({reportID, manager, run});
     }
     void ShowReportTemplate(front::Session&, qint32 reportID) override
     {
@@ -111,6 +112,18 @@ public:
     {
         opened << QStringLiteral("RunFormGenerator");
         formGenerators.append({formType, reportID});
+    }
+    QList<qint32> schedules;
+    void ShowScheduler(front::Session&, qint32 reportID) override
+    {
+        opened << QStringLiteral("ShowScheduler");
+        schedules << reportID;
+    }
+    QQueue<QString> savePaths; // ChooseSaveFile's answers; cancelled when empty
+    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override
+    {
+        opened << QStringLiteral("ChooseSaveFile");
+        return savePaths.isEmpty() ? std::nullopt : std::optional<QString>(savePaths.dequeue());
     }
 };
 

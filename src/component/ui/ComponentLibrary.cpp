@@ -15,7 +15,7 @@ struct Library {
     front::DialogPrompter prompter{runner};
     ProgramWindows windows{prompter, runner, automation::ProcessRegistry(), &prompter};
 
-    Library() { front::RegisterPublicClasses(automation::ProcessRegistry(), {&windows, nullptr}); }
+    Library() { front::RegisterPublicClasses(automation::ProcessRegistry(), {&windows, &windows}); }
 };
 
 Library& TheLibrary()

@@ -11,6 +11,12 @@
 #include "management/Messages.h"
 #include "management/ui/FormReportMan.h"
 #include "management/ui/FormSearch.h"
+#include "presentation/Scheduler.h"
+#include "presentation/ui/FormReportBuilder.h"
+#include "presentation/ui/KelvoReport.h"
+
+#include <QApplication>
+#include <QFileDialog>
 
 namespace kelvo::component {
 
@@ -37,9 +43,42 @@ std::optional<qint32> ProgramWindows::ChooseReport(front::Session& session)
     return search.chosenReport();
 }
 
-void ProgramWindows::DesignReport(front::Session&, qint32, QWidget*)
+void ProgramWindows::DesignReport(front::Session& session, qint32 reportID, QWidget* manager, bool run)
 {
-    m_prompter.ShowMessage(front::kErrorTitle, management::kReportBuilderMissingMessage);
+    auto* window = new presentation::FormReportBuilder(session, m_prompter, *this, reportID, manager);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (run)
+        window->KelvoReport1().RunReport(reportID);
+    show(*window, session.context.ModalWindows);
+}
+
+void ProgramWindows::ShowScheduler(front::Session& session, qint32 reportID)
+{
+    presentation::ShowScheduler(m_components, m_prompter, session.context, reportID);
+}
+
+std::optional<QString> ProgramWindows::ChooseSaveFile(const QString& title, const QString& suggestedName,
+                                                      const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName, filter);
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+void ProgramWindows::ShowReport(const front::ParameterlessReportRun& run)
+{
+    front::EnsureApplication();
+    auto* window = new presentation::FormViewReport(m_prompter, *this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    presentation::KelvoReport& control = window->KelvoReport1();
+    // The order the viewer is given its settings in.
+    control.setOleConnectionString(run.connectionString);
+    control.setPositionID(run.positionID);
+    control.setEmployeeID(run.employeeID);
+    control.setUserID(run.userID);
+    window->setWindowTitle(run.title);
+    control.RunReport(run.reportID, run.caller, QString());
+    show(*window, false);
 }
 
 void ProgramWindows::ShowReportTemplate(front::Session& session, qint32 reportID)

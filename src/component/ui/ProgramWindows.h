@@ -22,7 +22,9 @@ namespace kelvo::component {
 // The program's windows: every window a window opens is built and run here,
 // and the report manager is opened here for the public class. Modal windows
 // run through the runner; the host's components come from the registry.
-class ProgramWindows final : public front::Windows, public front::ReportManagerHost {
+class ProgramWindows final : public front::Windows,
+                             public front::ReportManagerHost,
+                             public front::ParameterlessViewerHost {
 public:
     // colouredPrompter, when given, takes the context's window colours
     // before each manager opens.
@@ -31,9 +33,14 @@ public:
 
     int show(QWidget& window, bool modal) override;
     std::optional<qint32> ChooseReport(front::Session& session) override;
-    void DesignReport(front::Session& session, qint32 reportID, QWidget* manager) override;
+    void DesignReport(front::Session& session, qint32 reportID, QWidget* manager, bool run) override;
     void ShowReportTemplate(front::Session& session, qint32 reportID) override;
     void RunFormGenerator(front::Session& session, qint32 formType, std::optional<qint32> reportID) override;
+    void ShowScheduler(front::Session& session, qint32 reportID) override;
+    std::optional<QString> ChooseSaveFile(const QString& title, const QString& suggestedName,
+                                          const QString& filter) override;
+    // FormViewReport on one report, modeless, deleted when it closes.
+    void ShowReport(const front::ParameterlessReportRun& run) override;
 
     // A new FormReportMan each time, deleted when it closes, shown modally
     // when the context asks for modal windows.

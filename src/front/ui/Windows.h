@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -26,13 +27,19 @@ public:
     // window was closed without a choice.
     virtual std::optional<qint32> ChooseReport(Session& session) = 0;
     // The design-and-run window on the report, modal when the context asks
-    // for modal windows.
-    virtual void DesignReport(Session& session, qint32 reportID, QWidget* manager) = 0;
+    // for modal windows; run says to run the report as it opens.
+    virtual void DesignReport(Session& session, qint32 reportID, QWidget* manager, bool run = false) = 0;
     // The host's report-template component on the report.
     virtual void ShowReportTemplate(Session& session, qint32 reportID) = 0;
     // The host's form generator on its form type: on the report (View) when
     // one is given, else empty (ClearShow).
     virtual void RunFormGenerator(Session& session, qint32 formType, std::optional<qint32> reportID) = 0;
+    // The host's scheduler on the report.
+    virtual void ShowScheduler(Session& session, qint32 reportID) = 0;
+    // The file the user names to save into (a file dialog), filter as Qt's
+    // dialogs take it; none when the user cancels.
+    virtual std::optional<QString> ChooseSaveFile(const QString& title, const QString& suggestedName,
+                                                  const QString& filter) = 0;
 };
 
 } // namespace kelvo::front

@@ -148,7 +148,7 @@ void FormReportMan::setUpCommands()
     on(ui->cmdExit, &FormReportMan::cmdExit_Click);
     on(ui->cmdSearch, &FormReportMan::cmdSearch_Click);
     on(ui->cmdDesignReport, &FormReportMan::cmdDesignReport_Click);
-    front::ShowCommand(*ui->cmdRunReport); // no effect
+    on(ui->cmdRunReport, &FormReportMan::cmdRunReport_Click);
     on(ui->cmdUpdateTable, &FormReportMan::cmdUpdateTable_Click);
     on(ui->cmdTemplate, &FormReportMan::cmdTemplate_Click, kTemplateFailedMessage);
     on(ui->cmdFormRunner, &FormReportMan::cmdFormRunner_Click, kFormRunnerFailedMessage);
@@ -500,6 +500,11 @@ void FormReportMan::cmdSearch_Click()
 void FormReportMan::cmdDesignReport_Click()
 {
     m_windows.DesignReport(m_session, m_reportID, this);
+}
+
+void FormReportMan::cmdRunReport_Click()
+{
+    m_windows.DesignReport(m_session, m_reportID, this, true);
 }
 
 void FormReportMan::cmdUpdateTable_Click()

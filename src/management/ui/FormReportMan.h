@@ -112,6 +112,7 @@ private:
     void cmdExit_Click();
     void cmdSearch_Click();
     void cmdDesignReport_Click();
+    void cmdRunReport_Click();
     void cmdUpdateTable_Click();
     void cmdTemplate_Click();
     void cmdFormRunner_Click();

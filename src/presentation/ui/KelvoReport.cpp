@@ -9,7 +9,6 @@
 #include "presentation/ui/ParameterForm.h"
 #include "presentation/ui/ReportGrid.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -210,13 +209,13 @@ void KelvoReport::exportTo(ExportFormat format, const QString& path)
 void KelvoReport::chooseExport(ExportFormat format)
 {
     const bool csv = format == ExportFormat::Csv;
-    const QString path = QFileDialog::getSaveFileName(
-        this, kExportCaption, m_definition ? m_definition->title + (csv ? ".csv" : ".xlsx") : QString(),
+    const std::optional<QString> path = m_windows.ChooseSaveFile(
+        kExportCaption, (m_definition ? m_definition->title : QStringLiteral("report")) + (csv ? ".csv" : ".xlsx"),
         csv ? QStringLiteral("CSV (*.csv)") : QStringLiteral("Excel (*.xlsx)"));
-    if (path.isEmpty())
+    if (!path)
         return;
     try {
-        exportTo(format, path);
+        exportTo(format, *path);
     } catch (const std::runtime_error& e) {
         m_prompter.DisplayError(e, kExportFailed);
     }

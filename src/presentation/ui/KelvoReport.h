@@ -66,6 +66,9 @@ public:
     bool isRunning() const;
     // Writes the rows shown to a file.
     void exportTo(ExportFormat format, const QString& path);
+    // Asks for a file (through Windows) and writes the rows shown to it; a
+    // failure is shown.
+    void chooseExport(ExportFormat format);
     const std::optional<ReportDefinition>& definition() const { return m_definition; }
 
 Q_SIGNALS:
@@ -77,7 +80,6 @@ private:
     void applyLayout();
     void showProgress(qint64 rows);
     void ended(const QString& status);
-    void chooseExport(ExportFormat format);
 
     front::Prompter& m_prompter;
     front::Windows& m_windows;

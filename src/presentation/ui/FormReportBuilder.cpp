@@ -1,0 +1,105 @@
+#include "presentation/ui/FormReportBuilder.h"
+
+#include "front/HostContext.h"
+#include "front/Messages.h"
+#include "front/Prompter.h"
+#include "front/ui/AppStyle.h"
+#include "front/ui/Windows.h"
+#include "presentation/Messages.h"
+#include "presentation/ui/KelvoReport.h"
+#include "presentation/ui/ReportGrid.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace kelvo::presentation {
+
+FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& prompter, front::Windows& windows,
+                                     qint32 reportID, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_prompter(prompter), m_windows(windows), m_commands(prompter),
+      m_reportID(reportID), m_report(new KelvoReport(prompter, windows, this)), m_toolbar(new QToolBar(this))
+{
+    setObjectName(QStringLiteral("FormReportBuilder"));
+    setWindowTitle(kBuilderCaption);
+    front::StyleWindow(*this, front::ColoursOf(session.context));
+    m_toolbar->setObjectName(QStringLiteral("tlbCommands"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    setCentralWidget(m_report);
+
+    // The control takes the connection string and the identity, in that order.
+    const front::HostContext& c = session.context;
+    m_report->setOleConnectionString(c.CurrentConnectionString);
+    m_report->setUserID(c.CurrentUserID);
+    m_report->setEmployeeID(c.CurrentEmployeeID);
+    m_report->setPositionID(c.CurrentPositionID);
+
+    const auto later = [this](const QString& window) { return [this, window] { notYetAvailable(window); }; };
+    addCommand("Run", QStringLiteral("اجرا"), {}, [this] { m_report->RunReport(m_reportID); });
+    addCommand("Refresh", QStringLiteral("بازسازي"), kRefreshFirst, [this] { m_report->RefreshReport(); });
+    addCommand("Merge", QStringLiteral("ادغام سطرها"), kMergeFirst, later(QStringLiteral("ادغام سطرها")));
+    addCommand("InColumns", QStringLiteral("توزيع در ستونها"), kInColumnsFirst,
+               later(QStringLiteral("توزيع در ستونها")));
+    addCommand("RowColors", QStringLiteral("رنگ سطرها"), kRowColorsFirst, later(QStringLiteral("رنگ سطرها")));
+    addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, later(QStringLiteral("قالب ستونها")));
+    addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, later(QStringLiteral("محاسبات سطري")));
+    addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, later(QStringLiteral("نمودار")));
+    addCommand("RelReport", QStringLiteral("گزارشهاي مرتبط"), kRelReportFirst, [this, later] {
+        if (m_reportID > 0)
+            later(QStringLiteral("گزارشهاي مرتبط"))();
+    });
+    addCommand("Buttons", QStringLiteral("دكمهها"), kButtonsFirst, later(QStringLiteral("دكمههاي گزارش")));
+    addCommand("ShowSQL", QStringLiteral("پرس و جو"), {}, later(QStringLiteral("ويرايشگر پرس و جو")));
+    addCommand("Schedule", QStringLiteral("زمانبندي"), {}, [this] { m_windows.ShowScheduler(m_session, m_reportID); });
+    addCommand("AddTemplate", QStringLiteral("قالب"), {}, [] {}); // no effect
+    // Exports the rows shown to Excel.
+    addCommand("ToExcel", QStringLiteral("اكسل"), {}, [this] { m_report->chooseExport(ExportFormat::Xlsx); });
+    resize(1000, 700);
+}
+
+FormReportBuilder::~FormReportBuilder() = default;
+
+bool FormReportBuilder::hasRun() const
+{
+    const ReportGrid& grid = *m_report->ResultGrid();
+    return !(grid.TextMatrix(0, 1).trimmed().isEmpty() && grid.TextMatrix(0, 2).trimmed().isEmpty());
+}
+
+void FormReportBuilder::addCommand(const char* key, const QString& caption, const QString& notRunMessage,
+                                   std::function<void()> handler)
+{
+    QAction* action = m_toolbar->addAction(caption);
+    action->setObjectName(QLatin1String(key));
+    action->setData(QLatin1String(key));
+    m_commands.connect(*action, [this, notRunMessage, handler = std::move(handler)] {
+        if (!notRunMessage.isEmpty() && !hasRun()) {
+            m_prompter.ShowMessage(front::kErrorTitle, notRunMessage);
+            return;
+        }
+        handler();
+    });
+}
+
+void FormReportBuilder::notYetAvailable(const QString& window)
+{
+    m_prompter.ShowMessage(front::kErrorTitle, kNotYetAvailableMessage.arg(window));
+}
+
+FormViewReport::FormViewReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent)
+    : QWidget(parent), m_report(new KelvoReport(prompter, windows, this))
+{
+    setObjectName(QStringLiteral("FormViewReport"));
+    setLayoutDirection(Qt::RightToLeft);
+    auto* close = new QPushButton(kContinueCaption, this);
+    close->setObjectName(QStringLiteral("cmdContinue"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_report, 1);
+    layout->addWidget(close, 0, Qt::AlignLeft);
+    resize(900, 600);
+}
+
+} // namespace kelvo::presentation

@@ -1,0 +1,182 @@
+// The viewer windows over a copy of the demo catalogue, offscreen: the
+// design-and-run window's commands and the parameterless viewer the public
+// class opens.
+#include "component/ui/ProgramWindows.h"
+#include "front/HostContext.h"
+#include "front/KelvoReportGenCls.h"
+#include "front/ScriptedPrompter.h"
+#include "front/ui/WindowRunner.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/ComponentRegistry.h"
+#include "presentation/Messages.h"
+#include "presentation/Scheduler.h"
+#include "presentation/ui/FormReportBuilder.h"
+#include "presentation/ui/KelvoReport.h"
+#include "presentation/ui/ReportGrid.h"
+#include "support/WindowFixture.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+using namespace kelvo::presentation;
+using Kind = front::ScriptedPrompter::Kind;
+
+namespace {
+
+void WaitForRun(KelvoReport& control)
+{
+    if (!control.isRunning())
+        return;
+    QEventLoop loop;
+    QObject::connect(&control, &KelvoReport::runEnded, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Viewer : ::testing::Test {
+    test::TempCatalogue catalogue = test::TempCatalogue::demo();
+    front::Session session;
+    front::ScriptedPrompter prompter;
+    test::TestWindows windows;
+
+    Viewer()
+    {
+        front::HostProperties p;
+        p.OleConnectionString = catalogue.connectionString();
+        p.UserID = p.PositionID = p.EmployeeID = 1;
+        front::StartContext(session, p, front::ContextStart::Full);
+    }
+};
+
+// A component of the host that records what it is given, by name.
+class Recorder final : public automation::Dispatch {
+public:
+    explicit Recorder(QStringList& log) : m_log(log) {}
+    QList<automation::MemberInfo> members() const override { return {}; }
+    QVariant getProperty(const QString& name) override { throw automation::AutomationError::memberNotFound(name); }
+    void putProperty(const QString& name, const QVariant& value) override
+    {
+        m_log << name + "=" + value.toString();
+    }
+    QVariant call(const QString& name, QVariantList&) override
+    {
+        m_log << name + "()";
+        return {};
+    }
+
+private:
+    QStringList& m_log;
+};
+
+} // namespace
+
+TEST_F(Viewer, ResultCommandsSayTheReportMustRunFirstAndThenOpen)
+{
+    FormReportBuilder builder(session, prompter, windows, 2);
+    builder.show();
+    struct Case {
+        const char* key;
+        QString notRun;
+    };
+    const Case cases[] = {
+        {"Refresh", kRefreshFirst},     {"Merge", kMergeFirst},        {"InColumns", kInColumnsFirst},
+        {"RowColors", kRowColorsFirst}, {"Format", kFormatFirst},      {"AddExpr", kAddExprFirst},
+        {"ShowDiagram", kDiagramFirst}, {"RelReport", kRelReportFirst}, {"Buttons", kButtonsFirst},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        prompter.clear();
+        test::Click(builder, c.key);
+        ASSERT_EQ(prompter.entries().size(), 1);
+        EXPECT_EQ(prompter.last().text, c.notRun);
+    }
+    EXPECT_FALSE(builder.hasRun());
+
+    test::Click(builder, "Run");
+    WaitForRun(builder.KelvoReport1());
+    ASSERT_TRUE(builder.hasRun());
+    // After the run, the shaping windows that this build has not yet say so.
+    for (const char* key : {"Merge", "InColumns", "RowColors", "Format", "AddExpr", "ShowDiagram", "RelReport", "Buttons"}) {
+        SCOPED_TRACE(key);
+        prompter.clear();
+        test::Click(builder, key);
+        ASSERT_EQ(prompter.entries().size(), 1);
+        EXPECT_TRUE(prompter.last().text.contains("هنوز موجود نيست")) << prompter.last().text.toStdString();
+    }
+    prompter.clear();
+    test::Click(builder, "Refresh");
+    test::Click(builder, "AddTemplate");
+    EXPECT_TRUE(prompter.entries().isEmpty());
+
+    // ToExcel writes the rows shown to the file the user names.
+    const QString xlsx = catalogue.folder() + "/invoices.xlsx";
+    windows.savePaths.enqueue(xlsx);
+    test::Click(builder, "ToExcel");
+    EXPECT_TRUE(QFileInfo::exists(xlsx));
+    test::Click(builder, "Schedule");
+    EXPECT_EQ(windows.schedules, QList<qint32>{2});
+}
+
+TEST_F(Viewer, TheSchedulerIsGivenTheColoursTheReportAndTheConnection)
+{
+    QStringList log;
+    automation::ComponentRegistry registry;
+    registry.registerComponent(kSchedulerProgId, [&] { return std::make_unique<Recorder>(log); });
+    ShowScheduler(registry, prompter, session.context, 7);
+    EXPECT_EQ(log, (QStringList{"DorkColor=" + QString::number(session.context.FormDorkColorValue),
+                                "LightColor=" + QString::number(session.context.FormLightColorValue),
+                                "MidColor=" + QString::number(session.context.FormMidColorValue), "ReportID=7",
+                                "OleConnectionString=" + catalogue.connectionString(), "ClearShow()"}));
+    // Not installed: the refusal, and nothing else.
+    automation::ComponentRegistry empty;
+    ShowScheduler(empty, prompter, session.context, 7);
+    ASSERT_EQ(prompter.entries().size(), 1);
+    EXPECT_EQ(prompter.last().text, front::kNotPermittedMessage);
+}
+
+// The public class opens the parameterless viewer through the program's
+// windows: caption, identity and the report's rows.
+TEST_F(Viewer, ViewReportWithoutParametersShowsTheReportInItsOwnWindow)
+{
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows program(prompter, runner, automation::ProcessRegistry());
+    front::KelvoReportGenCls gen(session, {&program, &program});
+    gen.setOleConnectionString(catalogue.connectionString());
+    gen.setUserID(1);
+    gen.setPositionID(1);
+    gen.setEmployeeID(1);
+    qint32 report = 3;
+    QString caller = "caller", title = "خلاصه فروش";
+    gen.ViewReportWithoutParameters(report, caller, title);
+    FormViewReport* viewer = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "FormViewReport" && w->isVisible())
+            viewer = static_cast<FormViewReport*>(w);
+    ASSERT_NE(viewer, nullptr);
+    QPointer<FormViewReport> alive = viewer;
+    EXPECT_EQ(viewer->windowTitle(), title);
+    WaitForRun(viewer->KelvoReport1());
+    EXPECT_GT(viewer->KelvoReport1().ResultGrid()->Rows(), 1);
+    EXPECT_TRUE(prompter.entries().isEmpty());
+    test::Click(*viewer, "cmdContinue");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+}
+
+// Writes a picture of the design-and-run window after a run when KELVO_SHOTS_DIR is set.
+TEST_F(Viewer, Picture)
+{
+    const QString folder = qEnvironmentVariable("KELVO_SHOTS_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
+    FormReportBuilder builder(session, prompter, windows, 3);
+    builder.show();
+    test::Click(builder, "Run");
+    WaitForRun(builder.KelvoReport1());
+    QApplication::processEvents();
+    EXPECT_TRUE(builder.grab().save(folder + "/FormReportBuilder.png"));
+}
