@@ -1,6 +1,7 @@
 // The ODBC backend for real: unixODBC with the SQLite ODBC driver
 // ("SQLite3" in odbcinst), reached through the generic provider.
 #include "platform/db/Connection.h"
+#include "platform/db/RowStream.h"
 #include "platform/db/DbError.h"
 #include "platform/db/odbc/OdbcBackend.h"
 #include "platform/db/odbc/OdbcStatement.h"
@@ -8,6 +9,9 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -315,4 +319,38 @@ TEST_F(SqliteOdbc, DirectStatementBindsAndReadsValues)
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("direct-statement");
+}
+
+// The row stream reaches a server through ODBC as well: a cancel stops a
+// long statement while the driver is still executing it (this driver reads
+// the whole result before the first row comes).
+TEST_F(SqliteOdbc, RowStreamCancelStopsAStatementThroughOdbc)
+{
+    Connection like(connectionString);
+    like.execute("CREATE TABLE t (x INTEGER)"); // makes the file
+    RowStream stream(like, "WITH RECURSIVE k(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM k WHERE x < 5000000000) "
+                           "SELECT x FROM k");
+    bool cancelled = false;
+    QString other;
+    QEventLoop loop;
+    QObject::connect(&stream, &RowStream::cancelled, [&](qint64) {
+        cancelled = true;
+        loop.quit();
+    });
+    QObject::connect(&stream, &RowStream::failed, [&](const DbError& e) {
+        other = e.fullText();
+        loop.quit();
+    });
+    QObject::connect(&stream, &RowStream::finished, [&](qint64 n) {
+        other = QString("finished after %1 rows").arg(n);
+        loop.quit();
+    });
+    QTimer::singleShot(300, &stream, &RowStream::cancel);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    stream.start();
+    loop.exec();
+    EXPECT_TRUE(cancelled) << other.toStdString();
+    EXPECT_LT(clock.elapsed(), 10000);
 }

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -175,4 +177,29 @@ TEST_F(DisplayControl, Picture)
     run(5);
     run(2);
     EXPECT_TRUE(control.grab().save(folder + "/KelvoReport.png"));
+}
+
+// A window closed while its report runs leaves no worker behind: the
+// control stops the statement and waits for it.
+TEST(DisplayControlLifetime, DestroyingTheControlDuringARunStopsIt)
+{
+    test::TempCatalogue catalogue = test::TempCatalogue::demo();
+    const qint32 endless = catalogue.connection()
+                               .execute("insert into tblKelvoReport (Title, CreatorID, SQLQuery) values (N'بي پايان', "
+                                        "1, 'WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                                        "2000000000) SELECT i FROM n')")
+                               .lastInsertId.toInt();
+    front::ScriptedPrompter prompter;
+    test::TestWindows windows;
+    QElapsedTimer timer;
+    timer.start();
+    {
+        KelvoReport control(prompter, windows);
+        control.setOleConnectionString(catalogue.connectionString());
+        control.RunReport(endless);
+        ASSERT_TRUE(control.isRunning());
+        QThread::msleep(100);
+    }
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(prompter.entries().isEmpty());
 }

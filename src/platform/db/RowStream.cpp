@@ -89,9 +89,12 @@ void RowStream::start()
 
 void RowStream::cancel()
 {
-    m_shared->cancelRequested.store(true);
-    if (RowReader* reader = m_shared->reader.load())
-        reader->cancel();
+    QMutexLocker lock(&m_shared->mutex);
+    m_shared->cancelRequested = true;
+    if (m_shared->reader)
+        m_shared->reader->cancel();
+    else if (m_shared->connection)
+        m_shared->connection->cancel(); // the statement is starting
 }
 
 void RowStream::work(QString provider, QString connectionString, QString sql, QVariantList params)
@@ -107,18 +110,30 @@ void RowStream::work(QString provider, QString connectionString, QString sql, QV
         Connection connection;
         connection.setProvider(provider);
         connection.setConnectionString(connectionString);
-        if (shared->cancelRequested.load())
-            throw CancelledError(sql);
         connection.open();
-        RowReader reader(connection, sql, params);
-        shared->reader.store(&reader);
         struct Detach {
             Shared& s;
-            ~Detach() { s.reader.store(nullptr); }
+            ~Detach()
+            {
+                QMutexLocker lock(&s.mutex);
+                s.reader = nullptr;
+                s.connection = nullptr;
+            }
         } detach{*shared};
-        // A cancel that came while the statement was starting.
-        if (shared->cancelRequested.load())
-            reader.cancel();
+        {
+            QMutexLocker lock(&shared->mutex);
+            if (shared->cancelRequested)
+                throw CancelledError(sql);
+            shared->connection = &connection;
+        }
+        RowReader reader(connection, sql, params);
+        {
+            // A cancel that came while the statement was starting.
+            QMutexLocker lock(&shared->mutex);
+            shared->reader = &reader;
+            if (shared->cancelRequested)
+                reader.cancel();
+        }
         int resultSet = 0;
         do {
             const QStringList columns = reader.columns();

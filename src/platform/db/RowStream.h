@@ -4,6 +4,7 @@
 #include "platform/db/DbError.h"
 #include "platform/db/RowBatch.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QVariantList>
 
@@ -82,9 +83,13 @@ Q_SIGNALS:
 private:
     void work(QString provider, QString connectionString, QString sql, QVariantList params);
 
+    // What the worker and a cancel from any thread share: the worker's
+    // connection while it runs the statement, then its reader.
     struct Shared {
-        std::atomic<bool> cancelRequested{false};
-        std::atomic<RowReader*> reader{nullptr};
+        QMutex mutex;
+        bool cancelRequested = false;
+        Connection* connection = nullptr;
+        RowReader* reader = nullptr;
     };
     std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
     QString m_provider, m_connectionString, m_sql;
