@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libqt6sql6-odbc libqt6sql6-sqlite
-  libsqlite3-dev libgtest-dev libgmock-dev libxlsxwriter-dev pkg-config
+  libsqlite3-dev libgtest-dev libgmock-dev libxlsxwriter-dev zlib1g-dev pkg-config
   unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
   xvfb xauth fonts-farsiweb fonts-dejavu-core libgl-dev sqlite3 unzip
 )
