@@ -5,6 +5,7 @@
 #include "presentation/Messages.h"
 #include "presentation/ReportDefinition.h"
 #include "presentation/ReportExport.h"
+#include "presentation/ui/PdfSink.h"
 
 
 #include <cstdio>
@@ -31,7 +32,8 @@ public:
             "value; a hidden one left out is NULL. The environment values of the query take the identity "
             "of --user, --employee and --position (default 1 each) and the current date and time.\n\n"
             "Formats: csv (UTF-8 with a byte-order mark) and xlsx (an Excel workbook with typed cells on a "
-            "right-to-left sheet). The file appears whole or not at all.\n"
+            "right-to-left sheet), pdf (A4 pages right to left, the title, the run date and page numbers, the "
+            "headings on every page). The file appears whole or not at all.\n"
             "A progress line goes to standard error when it is a terminal. Exit codes: 0 done, 1 the report "
             "or the database failed, 2 a wrong argument."));
         const QCommandLineOption connection(QStringLiteral("connection"), QStringLiteral("Connection string."),
@@ -46,7 +48,7 @@ public:
                                           QStringLiteral("N"), QStringLiteral("1"));
         const QCommandLineOption position(QStringLiteral("position"), QStringLiteral("Position identifier."),
                                           QStringLiteral("N"), QStringLiteral("1"));
-        const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Output format: csv or xlsx."),
+        const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("Output format: csv, xlsx or pdf."),
                                         QStringLiteral("FORMAT"), QStringLiteral("csv"));
         const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("The file to write."),
                                         QStringLiteral("FILE"));
@@ -55,7 +57,7 @@ public:
         int exitCode = 0;
         if (!ParseArguments(parser, arguments,
                             QStringLiteral("kelvo-report run --connection STR --report N [--param NAME=VALUE]... "
-                                           "[--user N --employee N --position N] --format csv|xlsx --output FILE"),
+                                           "[--user N --employee N --position N] --format csv|xlsx|pdf --output FILE"),
                             exitCode))
             return exitCode;
 
@@ -67,7 +69,7 @@ public:
             return fail(QStringLiteral("give --connection, --report and --output."), 2);
         const std::optional<presentation::ExportFormat> chosenFormat = presentation::ExportFormatNamed(parser.value(format));
         if (!chosenFormat)
-            return fail(QStringLiteral("unknown format \"%1\" (csv, xlsx).").arg(parser.value(format)), 2);
+            return fail(QStringLiteral("unknown format \"%1\" (csv, xlsx, pdf).").arg(parser.value(format)), 2);
         bool ok = false;
         const qint32 reportID = parser.value(report).toInt(&ok);
         if (!ok)
@@ -99,7 +101,7 @@ public:
             const QString file = parser.value(output);
             const bool terminal = isatty(fileno(stderr));
             const qint64 rows = presentation::ExportRows(
-                db, statement, *chosenFormat, file, definition->title, [terminal](qint64 n) {
+                db, statement, presentation::SinkFactoryFor(*chosenFormat, definition->title), file, [terminal](qint64 n) {
                     if (terminal)
                         std::fprintf(stderr, "\r%lld rows", static_cast<long long>(n));
                 });

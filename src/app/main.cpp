@@ -2,6 +2,7 @@
 #include "Subcommand.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 using namespace kelvo::app;
 
@@ -20,10 +21,20 @@ QString ProgramHelp(const std::vector<std::unique_ptr<Subcommand>>& commands)
 
 int main(int argc, char** argv)
 {
-    // The manager shows windows and needs a QApplication; the others need none.
+    // The manager shows windows and needs a QApplication; a report written as
+    // PDF draws, and needs the GUI's fonts (on a machine without a screen the
+    // offscreen platform); the others need none.
     const bool widgets = argc > 1 && qstrcmp(argv[1], "manager") == 0;
-    const std::unique_ptr<QCoreApplication> app =
-        widgets ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    bool draws = false;
+    for (int i = 2; i + 1 < argc; ++i)
+        if (qstrcmp(argv[1], "run") == 0 && qstrcmp(argv[i], "--format") == 0 && qstricmp(argv[i + 1], "pdf") == 0)
+            draws = true;
+    if (draws && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app = widgets ? std::make_unique<QApplication>(argc, argv)
+                                                  : draws ? std::make_unique<QGuiApplication>(argc, argv)
+                                                          : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvo-report"));
 
     std::vector<std::unique_ptr<Subcommand>> commands;

@@ -25,6 +25,8 @@ std::optional<ExportFormat> ExportFormatNamed(const QString& name)
         return ExportFormat::Csv;
     if (name.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0)
         return ExportFormat::Xlsx;
+    if (name.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return ExportFormat::Pdf;
     return std::nullopt;
 }
 
@@ -54,34 +56,54 @@ private:
     bool m_done = false;
 };
 
-// Opens the sink of a format on the target, writes through it, and commits.
-void WriteThrough(ExportFormat format, const QString& path, const QString& title,
-                  const std::function<void(RowSink&)>& write)
+// A CSV file and its writer.
+class CsvFileSink final : public RowSink {
+public:
+    explicit CsvFileSink(const QString& path) : m_file(path)
+    {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw std::runtime_error("The file cannot be written: " + m_file.errorString().toStdString());
+        m_writer = std::make_unique<CsvWriter>(m_file);
+    }
+    void writeHeadings(const QStringList& headings) override { m_writer->writeHeadings(headings); }
+    void writeBatch(const db::RowBatch& batch) override { m_writer->writeBatch(batch); }
+    void finish() override
+    {
+        m_writer->finish();
+        m_file.close();
+    }
+
+private:
+    QFile m_file;
+    std::unique_ptr<CsvWriter> m_writer;
+};
+
+// Writes through a sink made on the target's neighbour, then commits.
+void WriteThrough(const SinkFactory& factory, const QString& path, const std::function<void(RowSink&)>& write)
 {
     FileTarget target(path);
-    if (format == ExportFormat::Csv) {
-        QFile file(target.part());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw std::runtime_error("The file cannot be written: " + file.errorString().toStdString());
-        CsvWriter sink(file);
-        write(sink);
-        sink.finish();
-        file.close();
-    } else {
-        XlsxWriter sink(target.part(), title);
-        write(sink);
-        sink.finish();
+    {
+        std::unique_ptr<RowSink> sink = factory(target.part());
+        write(*sink);
+        sink->finish();
     }
     target.commit();
 }
 
 } // namespace
 
-qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportFormat format, const QString& path,
-                  const QString& title, const std::function<void(qint64)>& progress)
+SinkFactory FileSinkFactory(ExportFormat format, const QString& title)
+{
+    if (format == ExportFormat::Xlsx)
+        return [title](const QString& path) { return std::unique_ptr<RowSink>(new XlsxWriter(path, title)); };
+    return [](const QString& path) { return std::unique_ptr<RowSink>(new CsvFileSink(path)); };
+}
+
+qint64 ExportRows(db::Connection& db, const RunStatement& statement, const SinkFactory& factory, const QString& path,
+                  const std::function<void(qint64)>& progress)
 {
     qint64 rows = 0;
-    WriteThrough(format, path, title, [&](RowSink& sink) {
+    WriteThrough(factory, path, [&](RowSink& sink) {
         db::RowReader reader(db, statement.sql, statement.values);
         sink.writeHeadings(reader.columns());
         db::RowBatch batch;
@@ -95,9 +117,9 @@ qint64 ExportRows(db::Connection& db, const RunStatement& statement, ExportForma
     return rows;
 }
 
-void ExportTable(const ResultTable& table, ExportFormat format, const QString& path, const QString& title)
+void ExportTable(const ResultTable& table, const SinkFactory& factory, const QString& path)
 {
-    WriteThrough(format, path, title, [&](RowSink& sink) {
+    WriteThrough(factory, path, [&](RowSink& sink) {
         sink.writeHeadings(table.columns());
         for (const auto& batch : table.batches())
             sink.writeBatch(*batch);

@@ -188,6 +188,13 @@ TEST_F(ProgramTest, RunWritesAReportsRowsAndRefusesWhatItCannotRun)
     ASSERT_TRUE(xlsx.open(QIODevice::ReadOnly));
     EXPECT_TRUE(xlsx.read(2) == "PK"); // a zip, as every workbook is
 
+    const QString pdf = dir.filePath("invoices.pdf");
+    o = RunProgram({"run", "--connection", cs, "--report", "2", "--format", "pdf", "--output", pdf});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    QFile document(pdf);
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(document.read(4) == "%PDF");
+
     struct Refusal {
         QStringList arguments;
         int exitCode;

@@ -155,6 +155,15 @@ TEST_F(DisplayControl, TheRowsShownAreExportedToCsvAndExcel)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count('\n'), grid().resultModel()->table().rowCount() + 1);
     EXPECT_TRUE(QFileInfo::exists(xlsx));
+
+    // A PDF of several pages, the headings repeated on each.
+    const QString pdf = catalogue.folder() + "/employees.pdf";
+    control.exportTo(ExportFormat::Pdf, pdf);
+    QFile document(pdf);
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    const QByteArray bytes = document.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 5);
 }
 
 // Writes pictures of the parameter form and of a result when KELVO_SHOTS_DIR is set.

@@ -152,7 +152,7 @@ TEST(ReportRuns, EverySampleReportGivesTheRowsOfItsStatement)
 
         // The CSV export holds the same rows under the same headings.
         const QString path = catalogue.folder() + "/report.csv";
-        EXPECT_EQ(ExportRows(db, s, ExportFormat::Csv, path, d->title), table.rowCount());
+        EXPECT_EQ(ExportRows(db, s, FileSinkFactory(ExportFormat::Csv, d->title), path), table.rowCount());
         QFile csv(path);
         ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -198,7 +198,7 @@ TEST(XlsxSink, WritesTypedCellsOnARightToLeftSheet)
     batch->appendInteger(42);
     table.append(batch);
     const QString path = dir.filePath("report.xlsx");
-    ExportTable(table, ExportFormat::Xlsx, path, "فروش: ماهانه");
+    ExportTable(table, FileSinkFactory(ExportFormat::Xlsx, "فروش: ماهانه"), path);
     ASSERT_TRUE(QFileInfo::exists(path));
     EXPECT_FALSE(QFileInfo::exists(path + ".part"));
 

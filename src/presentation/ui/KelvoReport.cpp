@@ -7,6 +7,7 @@
 #include "presentation/Messages.h"
 #include "presentation/ResultModel.h"
 #include "presentation/ui/ParameterForm.h"
+#include "presentation/ui/PdfSink.h"
 #include "presentation/ui/ReportGrid.h"
 
 #include <QHBoxLayout>
@@ -29,6 +30,7 @@ const QString kCancelCaption = QStringLiteral("توقف");
 const QString kExportCaption = QStringLiteral("خروجي");
 const QString kExportCsv = QStringLiteral("فايل متني (CSV)");
 const QString kExportXlsx = QStringLiteral("فايل اكسل (XLSX)");
+const QString kExportPdf = QStringLiteral("فايل PDF");
 const QString kExportFailed = QStringLiteral("نوشتن فايل خروجي انجام نشد.");
 
 } // namespace
@@ -61,6 +63,9 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     csv->setObjectName(QStringLiteral("mnuExportCsv"));
     QAction* xlsx = menu->addAction(kExportXlsx);
     xlsx->setObjectName(QStringLiteral("mnuExportXlsx"));
+    QAction* pdf = menu->addAction(kExportPdf);
+    pdf->setObjectName(QStringLiteral("mnuExportPdf"));
+    connect(pdf, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Pdf); });
     m_export->setMenu(menu);
     connect(csv, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Csv); });
     connect(xlsx, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Xlsx); });
@@ -203,15 +208,20 @@ void KelvoReport::cancel()
 
 void KelvoReport::exportTo(ExportFormat format, const QString& path)
 {
-    ExportTable(m_model->table(), format, path, m_definition ? m_definition->title : QString());
+    ExportTable(m_model->table(), SinkFactoryFor(format, m_definition ? m_definition->title : QString()), path);
 }
 
 void KelvoReport::chooseExport(ExportFormat format)
 {
-    const bool csv = format == ExportFormat::Csv;
+    struct Kind {
+        const char* suffix;
+        const char* filter;
+    };
+    const Kind kinds[] = {{".csv", "CSV (*.csv)"}, {".xlsx", "Excel (*.xlsx)"}, {".pdf", "PDF (*.pdf)"}};
+    const Kind& kind = kinds[int(format)];
     const std::optional<QString> path = m_windows.ChooseSaveFile(
-        kExportCaption, (m_definition ? m_definition->title : QStringLiteral("report")) + (csv ? ".csv" : ".xlsx"),
-        csv ? QStringLiteral("CSV (*.csv)") : QStringLiteral("Excel (*.xlsx)"));
+        kExportCaption, (m_definition ? m_definition->title : QStringLiteral("report")) + QLatin1String(kind.suffix),
+        QLatin1String(kind.filter));
     if (!path)
         return;
     try {
