@@ -10,6 +10,8 @@
 #include "support/WindowFixture.h"
 
 #include <QDialog>
+#include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
@@ -164,6 +166,16 @@ TEST_F(DisplayControl, TheRowsShownAreExportedToCsvAndExcel)
     const QByteArray bytes = document.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 5);
+
+    // The print preview shows the same pages.
+    int previewPages = 0;
+    windows.modalScripts.enqueue([&](QWidget& preview) {
+        QApplication::processEvents();
+        previewPages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
+        return 0;
+    });
+    test::Click(*control.findChild<QMenu*>("mnuExport"), "mnuPrint");
+    EXPECT_GE(previewPages, 5);
 }
 
 // Writes pictures of the parameter form and of a result when KELVO_SHOTS_DIR is set.

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,6 +33,7 @@ const QString kExportCaption = QStringLiteral("خروجي");
 const QString kExportCsv = QStringLiteral("فايل متني (CSV)");
 const QString kExportXlsx = QStringLiteral("فايل اكسل (XLSX)");
 const QString kExportPdf = QStringLiteral("فايل PDF");
+const QString kPrintCaption = QStringLiteral("چاپ…");
 const QString kExportFailed = QStringLiteral("نوشتن فايل خروجي انجام نشد.");
 
 } // namespace
@@ -66,6 +69,9 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     QAction* pdf = menu->addAction(kExportPdf);
     pdf->setObjectName(QStringLiteral("mnuExportPdf"));
     connect(pdf, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Pdf); });
+    QAction* print = menu->addAction(kPrintCaption);
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    connect(print, &QAction::triggered, this, &KelvoReport::printPreview);
     m_export->setMenu(menu);
     connect(csv, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Csv); });
     connect(xlsx, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Xlsx); });
@@ -209,6 +215,31 @@ void KelvoReport::cancel()
 void KelvoReport::exportTo(ExportFormat format, const QString& path)
 {
     ExportTable(m_model->table(), SinkFactoryFor(format, m_definition ? m_definition->title : QString()), path);
+}
+
+void KelvoReport::printTo(QPagedPaintDevice& device)
+{
+    PageWriter pages(device, m_definition ? m_definition->title : QString());
+    pages.writeHeadings(m_model->table().columns());
+    for (const auto& batch : m_model->table().batches())
+        pages.writeBatch(*batch);
+    pages.finish();
+}
+
+void KelvoReport::printPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        try {
+            printTo(*target);
+        } catch (const std::runtime_error& e) {
+            m_prompter.DisplayError(e, kExportFailed);
+        }
+    });
+    m_windows.show(preview, true);
 }
 
 void KelvoReport::chooseExport(ExportFormat format)

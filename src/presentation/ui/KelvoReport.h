@@ -12,6 +12,7 @@
 #include <optional>
 
 class QLabel;
+class QPagedPaintDevice;
 class QLineEdit;
 class QToolButton;
 
@@ -69,6 +70,11 @@ public:
     // Asks for a file (through Windows) and writes the rows shown to it; a
     // failure is shown.
     void chooseExport(ExportFormat format);
+    // The rows shown on the pages of a printer or a file, as the PDF export
+    // draws them.
+    void printTo(QPagedPaintDevice& device);
+    // The print preview, from which the pages are printed.
+    void printPreview();
     const std::optional<ReportDefinition>& definition() const { return m_definition; }
 
 Q_SIGNALS:

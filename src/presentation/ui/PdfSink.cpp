@@ -20,18 +20,13 @@ const QString kDateText = QStringLiteral("تاريخ اجرا: %1");
 
 } // namespace
 
-PdfWriter::PdfWriter(const QString& path, const QString& title, const QDateTime& when)
+PageWriter::PageWriter(QPagedPaintDevice& device, const QString& title, const QDateTime& when)
     : m_title(title), m_date(kDateText.arg(text::JalaliText(when.date()) + u' ' + when.time().toString("HH:mm"))),
-      m_writer(std::make_unique<QPdfWriter>(path))
+      m_writer(&device)
 {
-    m_writer->setResolution(kResolution);
-    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
-                                        QPageLayout::Millimeter));
-    m_writer->setTitle(title);
-    m_writer->setCreator(QStringLiteral("kelvo-report"));
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_writer.get()))
-        throw std::runtime_error("The PDF file cannot be written: " + path.toStdString());
+    if (!m_painter->begin(m_writer))
+        throw std::runtime_error("The pages cannot be drawn: the file or printer cannot be written.");
     m_font = front::PersianFont();
     m_font.setPointSizeF(9);
     m_bold = m_font;
@@ -39,21 +34,21 @@ PdfWriter::PdfWriter(const QString& path, const QString& title, const QDateTime&
     m_painter->setLayoutDirection(Qt::RightToLeft);
 }
 
-PdfWriter::~PdfWriter()
+PageWriter::~PageWriter()
 {
     if (m_painter && m_painter->isActive())
         m_painter->end();
 }
 
-void PdfWriter::writeHeadings(const QStringList& headings)
+void PageWriter::writeHeadings(const QStringList& headings)
 {
     m_headings = headings;
 }
 
-void PdfWriter::layoutColumns(const db::RowBatch* sample)
+void PageWriter::layoutColumns(const db::RowBatch* sample)
 {
-    const QFontMetricsF metrics(m_font, m_writer.get());
-    const QFontMetricsF boldMetrics(m_bold, m_writer.get());
+    const QFontMetricsF metrics(m_font, m_writer);
+    const QFontMetricsF boldMetrics(m_bold, m_writer);
     m_rowHeight = metrics.height() + 2 * kCellPadding;
     QList<double> wanted;
     for (int c = 0; c < m_headings.size(); ++c) {
@@ -74,7 +69,7 @@ void PdfWriter::layoutColumns(const db::RowBatch* sample)
     m_laidOut = true;
 }
 
-void PdfWriter::startPage()
+void PageWriter::startPage()
 {
     if (m_page > 0)
         m_writer->newPage();
@@ -82,7 +77,7 @@ void PdfWriter::startPage()
     QPainter& p = *m_painter;
     const QRectF page(0, 0, m_writer->width(), m_writer->height());
     p.setFont(m_bold);
-    const double line = QFontMetricsF(m_bold, m_writer.get()).height();
+    const double line = QFontMetricsF(m_bold, m_writer).height();
     p.drawText(QRectF(0, 0, page.width(), line), Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter, m_title);
     p.setFont(m_font);
     p.drawText(QRectF(0, 0, page.width(), line), Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter, m_date);
@@ -92,7 +87,7 @@ void PdfWriter::startPage()
     drawRow(m_headings, true);
 }
 
-void PdfWriter::drawRow(const QStringList& cells, bool heading)
+void PageWriter::drawRow(const QStringList& cells, bool heading)
 {
     QPainter& p = *m_painter;
     p.setFont(heading ? m_bold : m_font);
@@ -104,17 +99,17 @@ void PdfWriter::drawRow(const QStringList& cells, bool heading)
             p.fillRect(cell, QColor(0xE1, 0xDB, 0xDB));
         p.drawRect(cell);
         p.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0), Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter,
-                   QFontMetricsF(p.font(), m_writer.get()).elidedText(cells[c], Qt::ElideLeft, cell.width() - 2 * kCellPadding));
+                   QFontMetricsF(p.font(), m_writer).elidedText(cells[c], Qt::ElideLeft, cell.width() - 2 * kCellPadding));
         right -= m_widths[c];
     }
     m_y += m_rowHeight;
 }
 
-void PdfWriter::writeBatch(const db::RowBatch& batch)
+void PageWriter::writeBatch(const db::RowBatch& batch)
 {
     if (!m_laidOut)
         layoutColumns(&batch);
-    const double bottom = m_writer->height() - QFontMetricsF(m_font, m_writer.get()).height() * 1.5;
+    const double bottom = m_writer->height() - QFontMetricsF(m_font, m_writer).height() * 1.5;
     QStringList cells;
     for (qsizetype r = 0; r < batch.rowCount(); ++r) {
         if (m_page == 0 || m_y + m_rowHeight > bottom)
@@ -126,7 +121,7 @@ void PdfWriter::writeBatch(const db::RowBatch& batch)
     }
 }
 
-void PdfWriter::finish()
+void PageWriter::finish()
 {
     if (!m_laidOut)
         layoutColumns(nullptr);
@@ -135,6 +130,17 @@ void PdfWriter::finish()
     if (!m_painter->end())
         throw std::runtime_error("The PDF file cannot be written.");
 }
+
+PdfFile::PdfFile(const QString& path, const QString& title) : pdf(path)
+{
+    pdf.setTitle(title);
+    pdf.setResolution(kResolution);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                                  QPageLayout::Millimeter));
+    pdf.setCreator(QStringLiteral("kelvo-report"));
+}
+
+PdfWriter::PdfWriter(const QString& path, const QString& title) : PdfFile(path, title), PageWriter(pdf, title) {}
 
 SinkFactory PdfSinkFactory(const QString& title)
 {

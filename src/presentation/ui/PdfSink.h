@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -13,16 +14,16 @@
 
 namespace kelvo::presentation {
 
-// Writes rows as a PDF document, page by page as they come: A4 landscape,
-// right to left, the report's title and the run date (Persian calendar) at
-// the head of every page, the headings repeated on every page, page numbers
-// at the foot. Column widths are taken from the headings and the first
-// batch of rows.
-class PdfWriter final : public RowSink {
+// Draws rows on pages, page by page as they come: right to left, the
+// report's title and the run date (Persian calendar) at the head of every
+// page, the headings repeated on every page, page numbers at the foot.
+// Column widths are taken from the headings and the first batch of rows.
+// The pages are a PDF file's (PdfWriter) or a printer's.
+class PageWriter : public RowSink {
 public:
-    // Throws std::runtime_error when the file cannot be written.
-    PdfWriter(const QString& path, const QString& title, const QDateTime& when = QDateTime::currentDateTime());
-    ~PdfWriter() override;
+    // Throws std::runtime_error when the device cannot be drawn on.
+    PageWriter(QPagedPaintDevice& device, const QString& title, const QDateTime& when = QDateTime::currentDateTime());
+    ~PageWriter() override;
 
     void writeHeadings(const QStringList& headings) override;
     void writeBatch(const db::RowBatch& batch) override;
@@ -37,7 +38,7 @@ private:
 
     QString m_title;
     QString m_date;
-    std::unique_ptr<QPdfWriter> m_writer;
+    QPagedPaintDevice* m_writer;
     std::unique_ptr<QPainter> m_painter;
     QFont m_font, m_bold;
     QStringList m_headings;
@@ -46,6 +47,18 @@ private:
     double m_y = 0;
     int m_page = 0;
     bool m_laidOut = false;
+};
+
+// The file of a PdfWriter, made before its pages are drawn on it.
+struct PdfFile {
+    PdfFile(const QString& path, const QString& title);
+    QPdfWriter pdf;
+};
+
+// A PDF file of A4 landscape pages.
+class PdfWriter final : private PdfFile, public PageWriter {
+public:
+    PdfWriter(const QString& path, const QString& title);
 };
 
 // The PDF sink for the file exports, with the report's title. Needs the
