@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libqt6sql6-odbc libqt6sql6-sqlite
   libsqlite3-dev libgtest-dev libgmock-dev libxlsxwriter-dev zlib1g-dev pkg-config
   unixodbc unixodbc-dev odbcinst libsqliteodbc tdsodbc
-  xvfb xauth fonts-farsiweb fonts-dejavu-core libgl-dev sqlite3 unzip
+  xvfb xauth fonts-farsiweb fonts-dejavu-core libgl-dev sqlite3 unzip poppler-utils
 )
 
 missing=()

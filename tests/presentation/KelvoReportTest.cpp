@@ -8,8 +8,11 @@
 #include "presentation/ui/ParameterForm.h"
 #include "presentation/ui/ReportGrid.h"
 #include "support/WindowFixture.h"
+#include "text/PersianText.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QProcess>
 #include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QEventLoop>
@@ -223,4 +226,33 @@ TEST(DisplayControlLifetime, DestroyingTheControlDuringARunStopsIt)
     }
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_TRUE(prompter.entries().isEmpty());
+}
+
+// The PDF read by a real reader: pages turn into pictures, and the text on
+// them stands right to left, the first column at the right edge.
+TEST_F(DisplayControl, ThePdfReadsRightToLeftInAPdfReader)
+{
+    run(2);
+    const QString pdf = catalogue.folder() + "/invoices.pdf";
+    control.exportTo(ExportFormat::Pdf, pdf);
+
+    QProcess toImage;
+    toImage.start("pdftoppm", {"-png", "-r", "40", "-f", "1", "-l", "1", pdf, catalogue.folder() + "/page"});
+    ASSERT_TRUE(toImage.waitForFinished(60000)) << "pdftoppm (poppler-utils) is needed";
+    EXPECT_EQ(toImage.exitCode(), 0);
+    EXPECT_FALSE(QDir(catalogue.folder()).entryList({"page*.png"}).isEmpty());
+
+    QProcess toText;
+    toText.start("pdftotext", {"-layout", "-f", "1", "-l", "1", pdf, "-"});
+    ASSERT_TRUE(toText.waitForFinished(60000));
+    // The reader gives the letters in their joined forms: compare them plain.
+    const QString page = text::FoldPersian(QString::fromUtf8(toText.readAllStandardOutput()).normalized(QString::NormalizationForm_KC));
+    const QStringList headings = grid().resultModel()->table().columns();
+    const auto plain = [](const QString& s) { return text::FoldPersian(s.normalized(QString::NormalizationForm_KC)); };
+    EXPECT_TRUE(page.contains(plain(control.definition()->title))) << page.left(300).toStdString();
+    const qsizetype first = page.indexOf(plain(headings.first()));
+    const qsizetype last = page.indexOf(plain(headings.last()));
+    ASSERT_GE(first, 0);
+    ASSERT_GE(last, 0);
+    EXPECT_GT(first, last); // on one line, the first column's heading comes rightmost
 }
