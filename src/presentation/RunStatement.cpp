@@ -1,9 +1,9 @@
 #include "presentation/RunStatement.h"
 
-#include "text/PersianDate.h"
 #include "platform/db/sqlite/SqlTokens.h"
 #include "presentation/Messages.h"
 #include "query/Vocabulary.h"
+#include "text/PersianDate.h"
 #include "text/PersianText.h"
 #include "text/TextPrimitives.h"
 
@@ -41,7 +41,10 @@ public:
     {
         RunStatement out;
         const bool procedure = m_definition.isStoredProcedure;
+        // Where each token's text starts in the output.
+        std::vector<qsizetype> starts(size_t(m_tokens.size()), 0);
         for (qsizetype i = 0; i < m_tokens.size(); ++i) {
+            starts[size_t(i)] = out.sql.size();
             const db::SqlToken& t = m_tokens[i];
             if (t.kind == db::SqlToken::Variable && !m_tokens.text(i).startsWith(u"@@")) {
                 const ReportParameter& p = parameterOf(m_tokens.text(i).mid(1).toString());
@@ -50,7 +53,7 @@ public:
                 const qsizetype before = m_tokens.previous(i);
                 const qsizetype after = m_tokens.next(i);
                 if (procedure && isPunct(before, u"(") && isPunct(after, u")")) {
-                    out.sql.chop(m_tokens.text(before).size());
+                    out.sql.truncate(starts[size_t(before)]);
                     out.sql += placeholders(p, values, false, out.values);
                     i = after;
                     continue;

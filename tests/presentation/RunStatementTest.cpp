@@ -87,6 +87,8 @@ TEST(RunStatement, ParametersAndEnvironmentValuesAreBoundOnTokensOnly)
         {"a procedure call", "spDemo @DepartmentID, (@12)", true, {{1, {2}}, {12, {"a"}}}, "EXEC spDemo ?, ?",
          {2, "a"}},
         {"a procedure call that says EXEC", "exec spDemo (@1)", true, {{1, {2}}}, "exec spDemo ?", {2}},
+        {"blanks inside the parentheses", "spDemo ( @1 ), @12", true, {{1, {2}}, {12, {"a"}}}, "EXEC spDemo ?, ?",
+         {2, "a"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
