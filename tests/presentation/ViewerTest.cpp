@@ -180,3 +180,36 @@ TEST_F(Viewer, Picture)
     QApplication::processEvents();
     EXPECT_TRUE(builder.grab().save(folder + "/FormReportBuilder.png"));
 }
+
+// Each identifier the public class holds reaches the viewer's control as
+// the one it is: the report shows the user, employee and position it ran for.
+TEST_F(Viewer, ViewReportWithoutParametersRunsForTheObjectsIdentity)
+{
+    const qint32 report = catalogue.connection()
+                              .execute("insert into tblKelvoReport (Title, CreatorID, SQLQuery) values (N'هويت', 1, "
+                                       "N'Select (مشخصه كاربر) as ''u'', (مشخصه كارمند) as ''e'', "
+                                       "(مشخصه موقعيت كاربر) as ''p''')")
+                              .lastInsertId.toInt();
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows program(prompter, runner, automation::ProcessRegistry());
+    front::KelvoReportGenCls gen(session, {&program, &program});
+    gen.setOleConnectionString(catalogue.connectionString());
+    gen.setUserID(11);
+    gen.setEmployeeID(12);
+    gen.setPositionID(13);
+    qint32 id = report;
+    QString caller, title = "هويت";
+    gen.ViewReportWithoutParameters(id, caller, title);
+    FormViewReport* viewer = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "FormViewReport" && w->isVisible() && w->windowTitle() == title)
+            viewer = static_cast<FormViewReport*>(w);
+    ASSERT_NE(viewer, nullptr);
+    WaitForRun(viewer->KelvoReport1());
+    const ReportGrid& grid = *viewer->KelvoReport1().ResultGrid();
+    EXPECT_EQ(grid.TextMatrix(1, 1), "11");
+    EXPECT_EQ(grid.TextMatrix(1, 2), "12");
+    EXPECT_EQ(grid.TextMatrix(1, 3), "13");
+    viewer->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
