@@ -52,6 +52,23 @@ struct Viewer : ::testing::Test {
     front::ScriptedPrompter prompter;
     test::TestWindows windows;
 
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows program{prompter, runner, automation::ProcessRegistry()};
+
+    // Opens report through the public class's ViewReportWithoutParameters,
+    // as a host would, with the program's windows; the viewer it shows.
+    FormViewReport* viewWithoutParameters(qint32 report, QString title, qint16 user, qint16 employee, qint16 position)
+    {
+        front::KelvoReportGenCls gen(session, {&program, &program});
+        gen.setOleConnectionString(catalogue.connectionString());
+        gen.setUserID(user);
+        gen.setEmployeeID(employee);
+        gen.setPositionID(position);
+        QString caller = "caller";
+        gen.ViewReportWithoutParameters(report, caller, title);
+        return ShownViewer(title);
+    }
+
     Viewer()
     {
         front::HostProperties p;
@@ -151,17 +168,7 @@ TEST_F(Viewer, TheSchedulerIsGivenTheColoursTheReportAndTheConnection)
 // windows: caption, identity and the report's rows.
 TEST_F(Viewer, ViewReportWithoutParametersShowsTheReportInItsOwnWindow)
 {
-    front::ScriptedWindowRunner runner;
-    component::ProgramWindows program(prompter, runner, automation::ProcessRegistry());
-    front::KelvoReportGenCls gen(session, {&program, &program});
-    gen.setOleConnectionString(catalogue.connectionString());
-    gen.setUserID(1);
-    gen.setPositionID(1);
-    gen.setEmployeeID(1);
-    qint32 report = 3;
-    QString caller = "caller", title = "خلاصه فروش";
-    gen.ViewReportWithoutParameters(report, caller, title);
-    FormViewReport* viewer = ShownViewer(title);
+    FormViewReport* viewer = viewWithoutParameters(3, "خلاصه فروش", 1, 1, 1);
     ASSERT_NE(viewer, nullptr);
     QPointer<FormViewReport> alive = viewer;
     WaitForRun(viewer->KelvoReport1());
@@ -195,17 +202,7 @@ TEST_F(Viewer, ViewReportWithoutParametersRunsForTheObjectsIdentity)
                                        "N'Select (مشخصه كاربر) as ''u'', (مشخصه كارمند) as ''e'', "
                                        "(مشخصه موقعيت كاربر) as ''p''')")
                               .lastInsertId.toInt();
-    front::ScriptedWindowRunner runner;
-    component::ProgramWindows program(prompter, runner, automation::ProcessRegistry());
-    front::KelvoReportGenCls gen(session, {&program, &program});
-    gen.setOleConnectionString(catalogue.connectionString());
-    gen.setUserID(11);
-    gen.setEmployeeID(12);
-    gen.setPositionID(13);
-    qint32 id = report;
-    QString caller, title = "هويت";
-    gen.ViewReportWithoutParameters(id, caller, title);
-    FormViewReport* viewer = ShownViewer(title);
+    FormViewReport* viewer = viewWithoutParameters(report, "هويت", 11, 12, 13);
     ASSERT_NE(viewer, nullptr);
     WaitForRun(viewer->KelvoReport1());
     const ReportGrid& grid = *viewer->KelvoReport1().ResultGrid();
