@@ -1,5 +1,6 @@
 #include "query/SelectItems.h"
 
+#include "query/ColumnRefTranslator.h"
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
 #include "text/TextPrimitives.h"
@@ -115,6 +116,11 @@ QList<ScannedSelectItem> ScanSelectList(const QString& q)
     return items;
 }
 
+namespace {
+void AppendSelectItem(SelectItemList& list, db::Connection& db, ColumnRefTranslator& translator,
+                      const QString& expression, int captionNumber, const QString& caption);
+} // namespace
+
 void ClearSelectItems(SelectItemList& list)
 {
     list.items.clear();
@@ -133,14 +139,31 @@ void ParseSelectItems(SelectItemList& list, db::Connection& db, const QString& r
         if (!rs.eof())
             t = TrimBlanks(rs.text(QStringLiteral("SQLQuery")));
     }
+    const QList<ScannedSelectItem> scanned = ScanSelectList(t);
+    QStringList expressions;
+    expressions.reserve(scanned.size());
+    for (const ScannedSelectItem& item : scanned)
+        expressions << item.expression;
+    // The dictionary is read for the whole list at once, not once per item.
+    ColumnRefTranslator translator(db);
+    translator.prefetch(expressions);
     SelectItemList parsed;
-    for (const ScannedSelectItem& item : ScanSelectList(t))
-        AddSelectItem(parsed, db, item.expression, item.captionNumber, item.caption);
+    for (const ScannedSelectItem& item : scanned)
+        AppendSelectItem(parsed, db, translator, item.expression, item.captionNumber, item.caption);
     list = std::move(parsed);
 }
 
 void AddSelectItem(SelectItemList& list, db::Connection& db, const QString& expression, int captionNumber,
                    const QString& caption)
+{
+    ColumnRefTranslator translator(db);
+    AppendSelectItem(list, db, translator, expression, captionNumber, caption);
+}
+
+namespace {
+
+void AppendSelectItem(SelectItemList& list, db::Connection& db, ColumnRefTranslator& translator,
+                      const QString& expression, int captionNumber, const QString& caption)
 {
     if (list.count() >= SelectItemList::kCapacity)
         throw StoreFullError(QStringLiteral("select list"), SelectItemList::kCapacity);
@@ -149,10 +172,12 @@ void AddSelectItem(SelectItemList& list, db::Connection& db, const QString& expr
     if (captionNumber >= 0)
         item.Caption = repository::GetCaptionText(db, captionNumber);
     item.EnglishText = expression;
-    item.FarsiText = TranslateColumnRef(db, expression);
+    item.FarsiText = translator.translate(expression);
     item.CaptionNumber = -1;
     list.items.append(std::move(item));
 }
+
+} // namespace
 
 QString MakeSelectDisplayText(const SelectItemList& list, const QString& selectText)
 {

@@ -2,6 +2,7 @@
 // dictionary.
 #include "support/QStringPrinter.h"
 #include "QueryMutations.h"
+#include "query/ColumnRefTranslator.h"
 #include "query/DictionaryStatements.h"
 #include "query/QueryModel.h"
 #include "query/StoreFullError.h"
@@ -66,6 +67,15 @@ TEST_F(DemoDictionary, TranslateColumnRef)
     };
     for (const auto& [english, farsi] : cases)
         EXPECT_EQ(TranslateColumnRef(db, english), farsi) << english;
+
+    // The batch translator reads them all at once and answers the same.
+    ColumnRefTranslator batch(db);
+    QStringList all;
+    for (const auto& c : cases)
+        all << QString::fromUtf8(c.first);
+    batch.prefetch(all);
+    for (const auto& [english, farsi] : cases)
+        EXPECT_EQ(batch.translate(english), farsi) << english;
 }
 
 TEST_F(DemoDictionary, SelectedPositionGroupedAndAggregates)
