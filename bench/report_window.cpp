@@ -51,6 +51,7 @@ public:
     int show(QWidget&, bool) override { return 0; }
     std::optional<qint32> ChooseReport(kelvo::front::Session&) override { return std::nullopt; }
     void DesignReport(kelvo::front::Session&, qint32, QWidget*, bool) override {}
+    bool EditReportQuery(kelvo::front::Session&, qint32, QWidget*) override { return false; }
     void ShowReportTemplate(kelvo::front::Session&, qint32) override {}
     void RunFormGenerator(kelvo::front::Session&, qint32, std::optional<qint32>) override {}
     void ShowScheduler(kelvo::front::Session&, qint32) override {}

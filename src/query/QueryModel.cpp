@@ -40,6 +40,11 @@ const QueryColumn* FindColumn(const QueryTableList& model, ColumnId id)
     return &t.Columns[column - 1];
 }
 
+QueryColumn* FindColumn(QueryTableList& model, ColumnId id)
+{
+    return const_cast<QueryColumn*>(FindColumn(std::as_const(model), id));
+}
+
 QString ColumnName(const QueryTableList& model, ColumnId id)
 {
     const QueryColumn* c = FindColumn(model, id);
@@ -161,6 +166,28 @@ void ReadColumn(QueryColumn& column, const QString& tableName, const SelectListF
 
 } // namespace
 
+std::optional<QueryTable> LoadDictionaryTable(db::Connection& db, const QString& name)
+{
+    db::Recordset rs = db.openRecordset(DictionaryColumnsStatement(db.isOracle()), {name});
+    if (rs.eof())
+        return std::nullopt;
+    QueryTable table;
+    table.Name = rs.text(QStringLiteral("TableName"));
+    table.Description = rs.text(QStringLiteral("TableDesc"));
+    table.Columns.reserve(rs.recordCount() + 1);
+    while (!rs.eof()) {
+        QueryColumn column;
+        column.Name = rs.text(QStringLiteral("ColumnName"));
+        column.Description = rs.text(QStringLiteral("ColumnDesc"));
+        column.Type = OptionalText(rs, QStringLiteral("ColumnType"));
+        column.MajorView = OptionalText(rs, QStringLiteral("MajorView"));
+        column.MinorView = OptionalText(rs, QStringLiteral("MinorView"));
+        table.Columns.append(std::move(column));
+        rs.moveNext();
+    }
+    return table;
+}
+
 void InitQueryModel(QueryTableList& model, db::Connection& db)
 {
     model.capacity = CountRows(db, DescribedTablesStatement(sql::Dialect::Of(db), true)) + 2;
@@ -171,8 +198,6 @@ void RebuildQueryModel(QueryStores& stores, db::Connection& db)
     const QueryClauses& c = stores.clauses;
     QueryTableList model;
     model.capacity = CountRows(db, DescribedTablesStatement(sql::Dialect::Of(db), false)) + 2;
-    const QString statement = DictionaryColumnsStatement(db.isOracle());
-
     SelectListForTests select;
     select.original = c.ESelect;
     select.foldedAll = c.ESelect.toCaseFolded();
@@ -190,25 +215,12 @@ void RebuildQueryModel(QueryStores& stores, db::Connection& db)
             name = TrimBlanks(rest);
             rest.clear();
         }
-        db::Recordset rs = db.openRecordset(statement, {name});
-        if (rs.eof())
+        std::optional<QueryTable> table = LoadDictionaryTable(db, name);
+        if (!table)
             continue;
-        QueryTable table;
-        table.Name = rs.text(QStringLiteral("TableName"));
-        table.Description = rs.text(QStringLiteral("TableDesc"));
-        table.Columns.reserve(rs.recordCount() + 1);
-        while (!rs.eof()) {
-            QueryColumn column;
-            column.Name = rs.text(QStringLiteral("ColumnName"));
-            column.Description = rs.text(QStringLiteral("ColumnDesc"));
-            ReadColumn(column, table.Name, select);
-            column.Type = OptionalText(rs, QStringLiteral("ColumnType"));
-            column.MajorView = OptionalText(rs, QStringLiteral("MajorView"));
-            column.MinorView = OptionalText(rs, QStringLiteral("MinorView"));
-            table.Columns.append(std::move(column));
-            rs.moveNext();
-        }
-        model.tables.append(std::move(table));
+        for (QueryColumn& column : table->Columns)
+            ReadColumn(column, table->Name, select);
+        model.tables.append(std::move(*table));
     }
     stores.tables = std::move(model);
     CollectExpressions(stores);
@@ -374,6 +386,99 @@ bool SplitEnglishQuery(QueryStores& stores, db::Connection& db)
     if (!missing)
         ParseSelectItems(stores.selectItems, db, QStringLiteral("-1"), stores.clauses.EQuery);
     return missing;
+}
+
+} // namespace kelvo::query
+
+namespace kelvo::query {
+
+namespace {
+
+// The text inside one aggregate call ("SUM(x)" → "x", with its function),
+// or the text itself.
+std::pair<QString, QString> WithoutAggregate(const QString& english)
+{
+    const QString t = TrimBlanks(english);
+    for (const AggregateWord& word : Aggregates()) {
+        const QString call = QStringView(word.sql) + u'(';
+        if (t.startsWith(call, Qt::CaseInsensitive) && t.endsWith(u')'))
+            return {TrimBlanks(QStringView(t).mid(call.size(), t.size() - call.size() - 1)), QString::fromUtf16(word.sql)};
+    }
+    return {t, QString()};
+}
+
+struct AggregatedTarget {
+    const std::array<QString, kMaxAggregates>* aggregates = nullptr;
+    int count = 0;
+    QString farsi; // the Farsi name without aggregate
+};
+
+std::optional<AggregatedTarget> TargetOf(const QueryStores& stores, const QString& base)
+{
+    for (const QueryTable& table : stores.tables.tables) {
+        for (const QueryColumn& column : table.Columns) {
+            if (!column.Selected)
+                continue;
+            if (base.compare(table.Name + u'.' + column.Name, Qt::CaseInsensitive) == 0)
+                return AggregatedTarget{&column.Aggregates, column.AggregateCount,
+                                        table.Description + u'_' + column.Description};
+        }
+    }
+    for (const ExpressionItem& e : stores.expressions.items) {
+        if (TrimBlanks(e.EnglishText) == base)
+            return AggregatedTarget{&e.Aggregates, e.AggregateCount, e.FarsiText};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void ApplyAggregatesToSelectItems(QueryStores& stores)
+{
+    QList<SelectItem> items;
+    QStringList done; // bases already written
+    for (const SelectItem& item : stores.selectItems.items) {
+        const auto [base, aggregate] = WithoutAggregate(item.EnglishText);
+        const std::optional<AggregatedTarget> target = TargetOf(stores, base);
+        if (!target) {
+            items.append(item);
+            continue;
+        }
+        const QString folded = base.toCaseFolded();
+        if (target->count == 0) {
+            // Shown plainly; a second copy that only differed by its function goes.
+            if (!aggregate.isEmpty() && done.contains(folded))
+                continue;
+            SelectItem plain = item;
+            if (!aggregate.isEmpty()) {
+                plain.EnglishText = base;
+                plain.FarsiText = target->farsi;
+            }
+            done << folded;
+            items.append(plain);
+            continue;
+        }
+        if (done.contains(folded))
+            continue;
+        done << folded;
+        for (int slot = 0; slot < target->count; ++slot) {
+            const QString sqlName = (*target->aggregates)[size_t(slot)];
+            if (sqlName.isEmpty())
+                continue;
+            SelectItem wrapped = item;
+            wrapped.EnglishText = sqlName + u'(' + base + u')';
+            const QString word = AggregateToFarsi(sqlName);
+            wrapped.FarsiText = word + u'(' + target->farsi + u')';
+            if (slot > 0) {
+                wrapped.Caption = TrimBlanks(item.Caption) + QStringLiteral(" (") + word + u')';
+                wrapped.CaptionNumber = -1;
+            }
+            items.append(wrapped);
+        }
+    }
+    if (items.size() > SelectItemList::kCapacity)
+        throw StoreFullError(QStringLiteral("select list"), SelectItemList::kCapacity);
+    stores.selectItems.items = std::move(items);
 }
 
 } // namespace kelvo::query

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kelvo::db {
 class Connection;
@@ -79,6 +80,7 @@ QString ColumnTableName(const QueryTableList& model, ColumnId id);
 QString ColumnReference(const QueryTableList& model, ColumnId id); // "table.column"
 // The column itself, or null for an index outside the model.
 const QueryColumn* FindColumn(const QueryTableList& model, ColumnId id);
+QueryColumn* FindColumn(QueryTableList& model, ColumnId id);
 
 // The process-wide stores of the query being designed, held by the session.
 struct QueryStores {
@@ -90,6 +92,10 @@ struct QueryStores {
 
 // Sizes the model from the number of described dictionary tables.
 void InitQueryModel(QueryTableList& model, db::Connection& db);
+
+// A dictionary table with all its columns, none selected; none when the
+// dictionary does not know it.
+std::optional<QueryTable> LoadDictionaryTable(db::Connection& db, const QString& name);
 
 // Reads EFrom, ESelect and EGroupBy into the model: one dictionary query per
 // comma-separated table name (unknown tables are left out), then
@@ -117,5 +123,17 @@ bool AllTablesConstrained(const QueryTableList& model, const QString& eWhere);
 // editor's clause buttons need them). A database failure propagates; the
 // select items are then left as they were.
 bool SplitEnglishQuery(QueryStores& stores, db::Connection& db);
+
+} // namespace kelvo::query
+
+namespace kelvo::query {
+
+// Writes the aggregates the model holds into the select list: an item that
+// is a column of the model (plain or under one aggregate) becomes one item
+// per aggregate of that column, in slot order ("SUM(t.c)", Farsi
+// "مجموع(…)"; a second aggregate's caption names its function); a column
+// without aggregates is shown plainly again. Expression items the same way.
+// Any other item is left as it stands. Pure.
+void ApplyAggregatesToSelectItems(QueryStores& stores);
 
 } // namespace kelvo::query

@@ -103,6 +103,13 @@ public:
         opened << QStringLiteral("DesignReport");
         designed.append({reportID, manager, run});
     }
+    QList<qint32> queryEdits;
+    bool EditReportQuery(front::Session&, qint32 reportID, QWidget*) override
+    {
+        opened << QStringLiteral("EditReportQuery");
+        queryEdits << reportID;
+        return false;
+    }
     void ShowReportTemplate(front::Session&, qint32 reportID) override
     {
         opened << QStringLiteral("ShowReportTemplate");

@@ -7,6 +7,7 @@
 #include "front/ui/DialogPrompter.h"
 #include "front/ui/HostApplication.h"
 #include "front/ui/WindowRunner.h"
+#include "design/ui/FormReportQuery.h"
 #include "management/HostComponents.h"
 #include "management/Messages.h"
 #include "management/ui/FormReportMan.h"
@@ -51,6 +52,20 @@ void ProgramWindows::DesignReport(front::Session& session, qint32 reportID, QWid
     if (run)
         window->KelvoReport1().RunReport(reportID);
     show(*window, session.context.ModalWindows);
+}
+
+bool ProgramWindows::EditReportQuery(front::Session& session, qint32 reportID, QWidget* caller)
+{
+    bool copying = false;
+    for (QWidget* w = caller; w; w = w->parentWidget()) {
+        if (auto* manager = qobject_cast<management::FormReportMan*>(w)) {
+            copying = manager->mode() == management::ManagerMode::InsertFrom;
+            break;
+        }
+    }
+    design::FormReportQuery editor(session, m_prompter, *this, reportID, copying, caller);
+    show(editor, true);
+    return editor.saved();
 }
 
 void ProgramWindows::ShowScheduler(front::Session& session, qint32 reportID)

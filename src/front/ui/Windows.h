@@ -29,6 +29,10 @@ public:
     // The design-and-run window on the report, modal when the context asks
     // for modal windows; run says to run the report as it opens.
     virtual void DesignReport(Session& session, qint32 reportID, QWidget* manager, bool run = false) = 0;
+    // The SQL editor on the report's query, modally; true when it saved.
+    // caller is the window asking, whose manager says whether a report is
+    // being inserted from another.
+    virtual bool EditReportQuery(Session& session, qint32 reportID, QWidget* caller) = 0;
     // The host's report-template component on the report.
     virtual void ShowReportTemplate(Session& session, qint32 reportID) = 0;
     // The host's form generator on its form type: on the report (View) when

@@ -1,4 +1,5 @@
 #include "management/ui/FormReportMan.h"
+#include "management/ui/ReportHelp.h"
 
 #include "ui_FormReportMan.h"
 
@@ -538,14 +539,7 @@ void FormReportMan::mnuPmxReport_Click()
 
 void FormReportMan::ShowHelp()
 {
-    m_commands.run([this] {
-        if (const std::optional<QString> basePath = ReadHelpBasePath(m_session.DtEn)) {
-            const QFileInfo file(QString(*basePath + kHelpFile).replace(u'\\', u'/'));
-            if (file.isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
-                return;
-        }
-        m_prompter.ShowMessage(front::kErrorTitle, kHelpMissingMessage);
-    });
+    m_commands.run([this] { ShowReportHelp(m_session.DtEn, m_prompter); });
 }
 
 // ---------------------------------------------------------------- events

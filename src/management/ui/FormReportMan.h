@@ -37,8 +37,6 @@ struct ReportHeader;
 class FormReportMan final : public QMainWindow {
     Q_OBJECT
 public:
-    // The help file under the host's base path, as the host stores it.
-    static inline const QString kHelpFile = QStringLiteral("\\Tivran\\Help\\tivran help detail\\ReportHelp.chm");
     // The subsystem whose maintenance tables mnuPmxReport refills.
     static constexpr int kMaintenanceSystem = 16;
 

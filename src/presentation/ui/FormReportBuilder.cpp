@@ -52,7 +52,7 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
             later(QStringLiteral("گزارشهاي مرتبط"))();
     });
     addCommand("Buttons", QStringLiteral("دكمهها"), kButtonsFirst, later(QStringLiteral("دكمههاي گزارش")));
-    addCommand("ShowSQL", QStringLiteral("پرس و جو"), {}, later(QStringLiteral("ويرايشگر پرس و جو")));
+    addCommand("ShowSQL", QStringLiteral("پرس و جو"), {}, [this] { m_windows.EditReportQuery(m_session, m_reportID, this); });
     addCommand("Schedule", QStringLiteral("زمانبندي"), {}, [this] { m_windows.ShowScheduler(m_session, m_reportID); });
     addCommand("AddTemplate", QStringLiteral("قالب"), {}, [] {}); // no effect
     // Exports the rows shown to Excel.
