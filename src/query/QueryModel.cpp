@@ -383,8 +383,16 @@ bool AllTablesConstrained(const QueryTableList& model, const QString& eWhere)
 bool SplitEnglishQuery(QueryStores& stores, db::Connection& db)
 {
     const bool missing = SplitEnglishQuery(stores.clauses);
-    if (!missing)
-        ParseSelectItems(stores.selectItems, db, QStringLiteral("-1"), stores.clauses.EQuery);
+    if (!missing) {
+        // The DISTINCT prefix belongs to the query, not to its first item.
+        QString text = stores.clauses.EQuery;
+        if (IsDistinctSelect(stores.clauses.ESelect)) {
+            const qsizetype at = text.indexOf(QStringLiteral("DISTINCT "), 0, Qt::CaseInsensitive);
+            if (at >= 0)
+                text.remove(at, 9);
+        }
+        ParseSelectItems(stores.selectItems, db, QStringLiteral("-1"), text);
+    }
     return missing;
 }
 

@@ -1,0 +1,407 @@
+// The query designer's windows, offscreen, driven as a user would.
+#include "DesignFixture.h"
+
+#include "design/ui/FormAddCons.h"
+#include "design/ui/FormBuildQuery.h"
+#include "design/ui/FormGrouping.h"
+#include "design/ui/FormReportQuery.h"
+#include "design/ui/FormSorting.h"
+#include "design/ui/FormValues.h"
+#include "presentation/ui/KelvoReport.h"
+#include "presentation/ui/ReportGrid.h"
+#include "query/QueryModel.h"
+
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace kelvo;
+using namespace kelvo::design;
+using test::Child;
+using test::Click;
+
+namespace {
+
+struct Designer : test::DesignFixture {
+    query::QueryStores& stores = session.queries;
+
+    // The model of a query, as a clause button builds it.
+    void model(const QString& select, const QString& from, const QString& groupBy = {})
+    {
+        stores.clauses.EQuery = query::AssembleEditorQuery({select, from, {}, groupBy, {}});
+        query::SplitEnglishQuery(stores, db());
+        query::RebuildQueryModel(stores, db());
+    }
+    static QString text(QWidget& window, const char* box) { return Child<QPlainTextEdit>(window, box)->toPlainText(); }
+
+    // Selects the tree node with this key, filling its parents first.
+    static void pick(FormBuildQuery& builder, const QString& key)
+    {
+        const QString table = key.section(u'#', 0, 0);
+        for (const QString& k : {QStringLiteral("S2"), QStringLiteral("S20"), table})
+            builder.FillNode(k);
+        QTreeWidgetItem* node = builder.node(key);
+        ASSERT_NE(node, nullptr) << key.toStdString();
+        Child<QTreeWidget>(builder, "treeTables")->setCurrentItem(node);
+    }
+};
+
+} // namespace
+
+TEST_F(Designer, ValuePickerQuotesEscapesAndJoinsTheValues)
+{
+    const auto accept = [&](FormValues& w) {
+        Click(w, "cmdOK");
+        return w.Accepted() ? w.Result() : QStringLiteral("<none>");
+    };
+    FormValues picker(session, prompter);
+    // A typed text value with an apostrophe, on a character column.
+    picker.prepare("tblCity", "Province", false);
+    Child<QLineEdit>(picker, "txtValue")->setText(" O'Neil ");
+    EXPECT_EQ(accept(picker), "('O''Neil')");
+    // Two numbers on an int column, chosen together.
+    picker.prepare("tblInvoice", "InvoiceNo", true);
+    QListView* values = Child<QListView>(picker, "lstValues");
+    values->selectionModel()->select(values->model()->index(0, 0), QItemSelectionModel::Select);
+    values->selectionModel()->select(values->model()->index(1, 0), QItemSelectionModel::Select);
+    const QString first = values->model()->index(0, 0).data().toString();
+    const QString second = values->model()->index(1, 0).data().toString();
+    EXPECT_EQ(accept(picker), "(" + first + "," + second + ")");
+    // An environment value comes back as its Persian text.
+    picker.prepare("tblInvoice", "InvoiceNo", false);
+    Child<QRadioButton>(picker, "optEnvValues")->setChecked(true);
+    Child<QListWidget>(picker, "lstEnvValues")->setCurrentRow(2);
+    EXPECT_EQ(accept(picker), QStringLiteral("(مشخصه كاربر)"));
+    // A column with views offers the selector; nothing chosen keeps the window open.
+    picker.prepare("tblInvoice", "PaymentTypeID", false);
+    EXPECT_TRUE(Child<QWidget>(picker, "gmpValue")->isVisibleTo(&picker));
+    EXPECT_FALSE(Child<QWidget>(picker, "txtValue")->isVisibleTo(&picker));
+    picker.prepare("", "", false);
+    EXPECT_EQ(accept(picker), "<none>");
+    EXPECT_EQ(prompter.last().text, QStringLiteral("مقداري انتخاب نشده است."));
+}
+
+TEST_F(Designer, ConditionBuilderWritesBothLanguages)
+{
+    const qint32 report = 4; // has parameter 1, DepartmentID
+    model("tblEmployee.FirstName as 'a', tblDepartment.Name as 'b'", "tblEmployee, tblDepartment");
+    FormAddCons window(session, prompter, windows, stores, report);
+    QComboBox* column = Child<QComboBox>(window, "cmbColumn");
+    QComboBox* op = Child<QComboBox>(window, "cmbOperator");
+    QComboBox* value = Child<QComboBox>(window, "cmbValCol");
+    const QString firstName = column->itemText(column->findData(query::MakeColumnId(1, 2)));
+
+    // "has no value": two blanks before IS.
+    column->setCurrentIndex(column->findData(query::MakeColumnId(1, 2)));
+    QMetaObject::invokeMethod(column, "activated", Q_ARG(int, column->currentIndex()));
+    choose(*op, QStringLiteral("بيمقدار"));
+    Click(window, "cmdAdd");
+    const QString ref = query::ColumnReference(stores.tables, query::MakeColumnId(1, 2));
+    EXPECT_EQ(stores.clauses.EWhere, "(" + ref + "  IS NULL ) ");
+    EXPECT_EQ(stores.clauses.FWhere, "(" + firstName + QStringLiteral(" بيمقدار) "));
+
+    // A parameter: "@" and its number in English, "@" and its name in Farsi.
+    Click(window, "cmdAnd");
+    const struct { query::ColumnId id; } dept{query::MakeColumnId(2, 1)};
+    column->setCurrentIndex(column->findData(dept.id));
+    QMetaObject::invokeMethod(column, "activated", Q_ARG(int, column->currentIndex()));
+    choose(*op, QStringLiteral("مساوي"));
+    choose(*value, "@DepartmentID");
+    Click(window, "cmdAdd");
+    EXPECT_TRUE(stores.clauses.EWhere.endsWith("AND (" + query::ColumnReference(stores.tables, dept.id) + "  =  @1) "))
+        << stores.clauses.EWhere.toStdString();
+    EXPECT_TRUE(stores.clauses.FWhere.endsWith(QStringLiteral("مساوي @DepartmentID) ")));
+
+    // With English shown the opening button writes a closing parenthesis.
+    Child<QRadioButton>(window, "optEnglish")->setChecked(true);
+    Click(window, "cmdOpenPar");
+    EXPECT_TRUE(stores.clauses.EWhere.endsWith(") ) "));
+    EXPECT_EQ(column->itemText(column->findData(query::MakeColumnId(1, 2))),
+              "tblEmployee#" + query::ColumnName(stores.tables, query::MakeColumnId(1, 2)));
+
+    // The join button writes the relation once and is then disabled.
+    Click(window, "cmdDelete");
+    Click(window, "cmdAddDeps");
+    EXPECT_EQ(stores.clauses.EWhere, "tblDepartment.ID = tblEmployee.DepartmentID ");
+    EXPECT_FALSE(Child<QAction>(window, "cmdAddDeps")->isEnabled());
+}
+
+TEST_F(Designer, GroupingRefusesMixingAndChecksEveryColumnOnAccept)
+{
+    model("tblCustomer.Name as 'n', tblInvoice.TotalAmount as 't'", "tblCustomer, tblInvoice");
+    FormGrouping grouping(stores, false, prompter);
+    QListWidget* groups = Child<QListWidget>(grouping, "lstGrouping");
+    QComboBox* column = Child<QComboBox>(grouping, "cmbColumn");
+    QComboBox* function = Child<QComboBox>(grouping, "cmbFunction");
+    EXPECT_EQ(function->count(), 7);
+    EXPECT_EQ(FormGrouping(stores, true, prompter).findChild<QComboBox*>("cmbFunction")->count(), 5);
+    ASSERT_EQ(groups->count(), 2);
+    groups->item(0)->setCheckState(Qt::Checked); // customer name grouped
+    // The total is neither grouped nor aggregated: refused.
+    Click(grouping, "cmdBack");
+    EXPECT_TRUE(prompter.last().text.contains(QStringLiteral("گروهبندي انجام نشده است")));
+    // A grouped column cannot be aggregated.
+    column->setCurrentIndex(0);
+    function->setCurrentIndex(1);
+    Click(grouping, "cmdToLeft");
+    EXPECT_EQ(prompter.last().text, QStringLiteral("بر اساس ستون انتخاب شده، گروهبندي انجام شده است. از اينرو امكان تجميع آن وجود ندارد."));
+    column->setCurrentIndex(1);
+    Click(grouping, "cmdToLeft");
+    ASSERT_EQ(Child<QListWidget>(grouping, "lstFunctionedColumns")->count(), 1);
+    // An aggregated column cannot be grouped.
+    groups->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(groups->item(1)->checkState(), Qt::Unchecked);
+    Click(grouping, "cmdBack");
+    EXPECT_EQ(grouping.result(), QDialog::Accepted);
+    query::RegenerateClauses(stores);
+    EXPECT_EQ(stores.clauses.EGroupBy, "tblCustomer.Name");
+    EXPECT_EQ(stores.clauses.ESelect, "tblCustomer.Name as 'n', SUM(tblInvoice.TotalAmount) as 't'");
+    EXPECT_TRUE(stores.clauses.FSelect.contains(QStringLiteral("مجموع(")));
+}
+
+TEST_F(Designer, SortingReadsBackTheFarsiOrderItWrote)
+{
+    model("tblCustomer.Name as 'n', SUM(tblInvoice.TotalAmount) as 't'", "tblCustomer, tblInvoice", "tblCustomer.Name");
+    {
+        FormSorting sorting(stores, prompter);
+        QListWidget* columns = Child<QListWidget>(sorting, "lstColumns");
+        // The aggregated total is offered only as its aggregate.
+        ASSERT_EQ(columns->count(), 2);
+        EXPECT_TRUE(columns->item(1)->text().startsWith(QStringLiteral("مجموع(")));
+        columns->setCurrentRow(1);
+        Click(sorting, "cmdToLeft");
+        Child<QListWidget>(sorting, "lstSelColumns")->setCurrentRow(0);
+        Child<QRadioButton>(sorting, "optDesc")->click();
+        columns->setCurrentRow(0);
+        Click(sorting, "cmdToLeft");
+        Click(sorting, "cmdBack");
+    }
+    EXPECT_EQ(stores.clauses.EOrderBy, " SUM(tblInvoice.TotalAmount) DESC , tblCustomer.Name ASC ");
+    FormSorting again(stores, prompter);
+    QListWidget* chosen = Child<QListWidget>(again, "lstSelColumns");
+    ASSERT_EQ(chosen->count(), 2);
+    EXPECT_TRUE(chosen->item(0)->text().startsWith(QStringLiteral("مجموع(")));
+    Child<QListWidget>(again, "lstSelColumns")->setCurrentRow(0);
+    EXPECT_TRUE(Child<QRadioButton>(again, "optDesc")->isChecked());
+    Click(again, "cmdSendAll");
+    Click(again, "cmdBack");
+    EXPECT_TRUE(stores.clauses.EOrderBy.isEmpty());
+    EXPECT_TRUE(stores.clauses.FOrderBy.isEmpty());
+}
+
+TEST_F(Designer, BuilderAddsReferenceColumnsExpressionsAndTableOnlyRows)
+{
+    FormBuildQuery builder(session, prompter, windows);
+    // A foreign key with a display column answered "both": the code and the subquery.
+    windows.modalScripts.enqueue([](QWidget& ask) {
+        Child<QRadioButton>(ask, "optBoth")->click();
+        Click(ask, "cmdContinue");
+        return 1;
+    });
+    pick(builder, "TtblInvoice#CustomerID");
+    Click(builder, "cmdToLeft");
+    ASSERT_EQ(builder.gridRows(), 2);
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColEnglish), "tblInvoice.CustomerID");
+    EXPECT_EQ(builder.cell(2, FormBuildQuery::ColEnglish),
+              "(Select TableAlias.Name FROM tblCustomer TableAlias WHERE TableAlias.ID = tblInvoice.CustomerID)");
+    EXPECT_TRUE(builder.cell(2, FormBuildQuery::ColFarsi).startsWith(QStringLiteral("(انتخاب ")));
+
+    // Column, operator, constant: single blanks between the parts; %abc% becomes 'abc'.
+    pick(builder, "TtblInvoice#TotalAmount");
+    Click(builder, "cmdToLeft");
+    Child<QRadioButton>(builder, "optOp")->setChecked(true);
+    Click(builder, "cmdToLeft");
+    Click(builder, "cmdToLeft"); // an operator cannot follow an operator
+    Child<QRadioButton>(builder, "optData")->setChecked(true);
+    Child<QLineEdit>(builder, "txtData")->setText("%1.09%");
+    Click(builder, "cmdToLeft");
+    EXPECT_EQ(builder.cell(3, FormBuildQuery::ColEnglish), "tblInvoice.TotalAmount + '1.09'");
+
+    // A table without its columns: a row that writes no select item.
+    Child<QRadioButton>(builder, "optCol")->setChecked(true);
+    pick(builder, "TtblCustomer");
+    prompter.answerNo();
+    Click(builder, "cmdToLeft");
+    EXPECT_EQ(builder.cell(4, FormBuildQuery::ColEnglish), "tblCustomer.Without Any Cols");
+    Click(builder, "cmdBack");
+    ASSERT_TRUE(builder.OK());
+    EXPECT_EQ(stores.selectItems.count(), 3);
+    EXPECT_EQ(stores.expressions.count(), 1);
+    QStringList tables;
+    for (const query::QueryTable& t : stores.tables.tables)
+        tables << t.Name;
+    EXPECT_EQ(tables, QStringList({"tblInvoice", "tblCustomer"}));
+    query::RegenerateClauses(stores);
+    EXPECT_EQ(stores.clauses.EFrom, "tblInvoice, tblCustomer");
+}
+
+TEST_F(Designer, RemovingTheOnlyRowLeavesAnEmptyRow)
+{
+    FormBuildQuery builder(session, prompter, windows);
+    pick(builder, "TtblCity#Name");
+    Click(builder, "cmdToLeft");
+    ASSERT_EQ(builder.gridRows(), 1);
+    Click(builder, "cmdToRight");
+    EXPECT_EQ(builder.gridRows(), 1);
+    EXPECT_TRUE(builder.cell(1, FormBuildQuery::ColEnglish).isEmpty());
+    // Ticking the names twice gives back the texts shown before.
+    QTreeWidgetItem* city = builder.node("TtblCity#Name");
+    const QString before = city->text(0);
+    Click(builder, "chkDBName");
+    EXPECT_EQ(city->text(0), "Name");
+    Click(builder, "chkDBName");
+    EXPECT_EQ(city->text(0), before);
+}
+
+TEST_F(Designer, EditorDistinctSurvivesSelectButNotFrom)
+{
+    const qint32 report = addReport("متمايز", "Select DISTINCT tblCity.Province as 'p' From  tblCity ");
+    FormReportQuery editor(session, prompter, windows, report, false);
+    EXPECT_TRUE(text(editor, "txtESelect").startsWith("DISTINCT "));
+    EXPECT_EQ(Child<QAction>(editor, "cmdEDistinct")->text(), "NONDISTINCT");
+    windows.modalScripts.enqueue([](QWidget& builder) {
+        Click(builder, "cmdBack");
+        return 1;
+    });
+    Click(editor, "cmdESelect");
+    EXPECT_EQ(text(editor, "txtESelect"), "DISTINCT tblCity.Province as 'p'");
+    EXPECT_TRUE(text(editor, "txtFSelect").startsWith(QStringLiteral("متمايز ")));
+    windows.modalScripts.enqueue([](QWidget&) { return 0; });
+    Click(editor, "cmdEFrom");
+    EXPECT_EQ(text(editor, "txtESelect"), "tblCity.Province as 'p'");
+    EXPECT_FALSE(text(editor, "txtFSelect").startsWith(QStringLiteral("متمايز")));
+    EXPECT_EQ(Child<QAction>(editor, "cmdEDistinct")->text(), "DISTINCT");
+}
+
+TEST_F(Designer, SlowReportQuestionOnlyWithAnUnconstrainedSecondTable)
+{
+    const qint32 one = addReport("يك جدول", "Select tblCity.Name as 'n' From  tblCity ");
+    {
+        FormReportQuery editor(session, prompter, windows, one, false);
+        Click(editor, "cmdFinalSave");
+        EXPECT_TRUE(editor.saved());
+        EXPECT_TRUE(prompter.entries().isEmpty());
+    }
+    const qint32 two =
+        addReport("دو جدول", "Select tblCustomer.Name as 'n', tblInvoice.InvoiceNo as 'i' From  tblCustomer, tblInvoice ");
+    FormReportQuery editor(session, prompter, windows, two, false);
+    prompter.answerYes(); // add a condition: the condition builder opens, nothing is saved
+    Click(editor, "cmdFinalSave");
+    EXPECT_FALSE(editor.saved());
+    EXPECT_EQ(prompter.last().title, QStringLiteral("هشدار زمانبر بودن گزارش"));
+    EXPECT_EQ(windows.opened.last(), "FormAddCons");
+    prompter.answerNo();
+    Click(editor, "cmdFinalSave");
+    EXPECT_TRUE(editor.saved());
+}
+
+TEST_F(Designer, CheckingTheQuerySaysWhetherItIsValid)
+{
+    const qint32 report = addReport("بررسي", "Select tblCity.Name as 'n' From  tblCity ");
+    FormReportQuery editor(session, prompter, windows, report, false);
+    Click(editor, "cmdPars");
+    EXPECT_EQ(prompter.last().text, QStringLiteral("پرسوجوي داده شده صحيح است."));
+    Child<QPlainTextEdit>(editor, "txtEFrom")->setPlainText("tblNoSuchTable");
+    Click(editor, "cmdPars");
+    EXPECT_EQ(prompter.last().kind, front::ScriptedPrompter::Kind::Error);
+    EXPECT_EQ(prompter.last().text, QStringLiteral("پرسوجوي داده شده ايراد نحوي دارد."));
+    Child<QPlainTextEdit>(editor, "txtEWhere")->setPlainText("tblCity.ID = @1");
+    Click(editor, "cmdPars");
+    EXPECT_EQ(prompter.last().text, QStringLiteral("پرسوجوي فعلي، شامل پارامتر ميباشد و قابل بررسي نيست."));
+}
+
+// The typical request: a new report over two related tables, designed
+// visually, filtered with a picked value, grouped and sorted, saved and run.
+TEST_F(Designer, ATypicalRequestDesignedVisuallyRunsInTheViewer)
+{
+    const qint32 report = addReport("فروش مشتريان بالاي مبلغ");
+    QString picked;
+    FormReportQuery editor(session, prompter, windows, report, false);
+    // SELECT: the customer's name and the invoice total.
+    windows.modalScripts.enqueue([](QWidget& w) {
+        auto& builder = static_cast<FormBuildQuery&>(w);
+        for (const char* key : {"TtblCustomer#Name", "TtblInvoice#TotalAmount"}) {
+            pick(builder, key);
+            Click(builder, "cmdToLeft");
+        }
+        Click(builder, "cmdBack");
+        return 1;
+    });
+    Click(editor, "cmdESelect");
+    EXPECT_EQ(text(editor, "txtEFrom"), "tblCustomer, tblInvoice");
+
+    // WHERE: the relation, and the total above a value picked from its values.
+    windows.modalScripts.enqueue([&picked, this](QWidget& w) {
+        Click(w, "cmdAddDeps");
+        Click(w, "cmdAnd");
+        QComboBox* column = Child<QComboBox>(w, "cmbColumn");
+        column->setCurrentIndex(column->findText(fa("فاکتورهای فروش_مبلغ کل")));
+        QMetaObject::invokeMethod(column, "activated", Q_ARG(int, column->currentIndex()));
+        choose(*Child<QComboBox>(w, "cmbOperator"), QStringLiteral("بزرگتر از"));
+        windows.modalScripts.enqueue([&picked](QWidget& values) {
+            QListView* list = Child<QListView>(values, "lstValues");
+            list->setCurrentIndex(list->model()->index(200, 0));
+            picked = list->model()->index(200, 0).data().toString();
+            Click(values, "cmdOK");
+            return 1;
+        });
+        Click(w, "cmdValues");
+        Click(w, "cmdAdd");
+        Click(w, "cmdBack");
+        return 1;
+    });
+    Click(editor, "cmdEWhere");
+    ASSERT_FALSE(picked.isEmpty());
+    EXPECT_EQ(text(editor, "txtEWhere"),
+              "tblCustomer.ID = tblInvoice.CustomerID AND (tblInvoice.TotalAmount  >  (" + picked + ")) ");
+
+    // GROUP BY the name with the sum of the totals; ORDER BY that sum, largest first.
+    windows.modalScripts.enqueue([](QWidget& w) {
+        Child<QListWidget>(w, "lstGrouping")->item(0)->setCheckState(Qt::Checked);
+        Child<QComboBox>(w, "cmbColumn")->setCurrentIndex(1);
+        Child<QComboBox>(w, "cmbFunction")->setCurrentIndex(1);
+        Click(w, "cmdToLeft");
+        Click(w, "cmdBack");
+        return 1;
+    });
+    Click(editor, "cmdEGroupBy");
+    windows.modalScripts.enqueue([](QWidget& w) {
+        Child<QListWidget>(w, "lstColumns")->setCurrentRow(1);
+        Click(w, "cmdToLeft");
+        Child<QListWidget>(w, "lstSelColumns")->setCurrentRow(0);
+        Child<QRadioButton>(w, "optDesc")->click();
+        Click(w, "cmdBack");
+        return 1;
+    });
+    Click(editor, "cmdEOrderBY");
+    EXPECT_EQ(text(editor, "txtEGroupBy"), "tblCustomer.Name");
+    Click(editor, "cmdFinalSave");
+    ASSERT_TRUE(editor.saved()) << (prompter.entries().isEmpty() ? "" : prompter.last().details.toStdString());
+    EXPECT_TRUE(prompter.entries().isEmpty());
+
+    // Both languages were stored; the viewer shows the rows of the statement.
+    const StoredQuery stored = LoadStoredQuery(db(), report);
+    EXPECT_TRUE(stored.english.contains("SUM(tblInvoice.TotalAmount)")) << stored.english.toStdString();
+    EXPECT_TRUE(stored.farsi.contains(QStringLiteral("به تفكيك"))) << stored.farsi.toStdString();
+    presentation::KelvoReport control(prompter, windows);
+    control.setOleConnectionString(catalogue.connectionString());
+    control.setUserID(1);
+    QEventLoop loop;
+    QObject::connect(&control, &presentation::KelvoReport::runEnded, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    control.RunReport(report);
+    if (control.isRunning())
+        loop.exec();
+    ASSERT_TRUE(prompter.entries().isEmpty()) << prompter.last().details.toStdString();
+    db::Recordset direct = db().openRecordset(stored.english);
+    presentation::ReportGrid& grid = *control.ResultGrid();
+    int row = 1;
+    for (; !direct.eof(); direct.moveNext(), ++row) {
+        for (int c = 0; c < direct.fieldCount(); ++c)
+            ASSERT_EQ(grid.TextMatrix(row, c + 1), direct.value(c).toString()) << row << "," << c;
+    }
+    EXPECT_GT(row, 2);
+}
