@@ -7,6 +7,7 @@
 //
 //   report_window [FOLDER]   (FOLDER keeps the large demo catalogue; the
 //                             report_run benchmark makes the same one)
+#include "BenchSupport.h"
 #include "front/ScriptedPrompter.h"
 #include "platform/db/Connection.h"
 #include "platform/db/RowStream.h"
@@ -45,22 +46,6 @@ qint64 ResidentBytes()
     return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
-// Windows the control opens nothing through here.
-class NoWindows final : public kelvo::front::Windows {
-public:
-    int show(QWidget&, bool) override { return 0; }
-    std::optional<qint32> ChooseReport(kelvo::front::Session&) override { return std::nullopt; }
-    void DesignReport(kelvo::front::Session&, qint32, QWidget*, bool) override {}
-    bool EditReportQuery(kelvo::front::Session&, qint32, QWidget*) override { return false; }
-    void ShowReportTemplate(kelvo::front::Session&, qint32) override {}
-    void RunFormGenerator(kelvo::front::Session&, qint32, std::optional<qint32>) override {}
-    void ShowScheduler(kelvo::front::Session&, qint32) override {}
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,15 +54,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() : temporary.path();
-    const QString catalogueName = QString::fromLatin1(kelvo::schema::kDemoCatalogue);
-    if (!QFileInfo::exists(kelvo::db::CataloguePath(folder, catalogueName))) {
-        std::printf("building the large demo catalogue in %s ...\n", qPrintable(folder));
-        std::fflush(stdout);
-        kelvo::schema::DemoOptions options;
-        options.large = true;
-        kelvo::schema::BuildDemoCatalogue(folder, options);
-    }
-    const QString connectionString = kelvo::schema::EmbeddedConnectionString(folder, catalogueName);
+    const QString connectionString = kelvo::bench::LargeDemoCatalogue(folder);
     qint32 report = 0;
     {
         kelvo::db::Connection db(connectionString);
@@ -91,7 +68,7 @@ int main(int argc, char** argv)
     }
 
     kelvo::front::ScriptedPrompter prompter;
-    NoWindows windows;
+    kelvo::bench::NoWindows windows;
     kelvo::presentation::KelvoReport control(prompter, windows);
     control.setOleConnectionString(connectionString);
     control.resize(1200, 800);
