@@ -14,6 +14,7 @@ inline const QString kWarningTitle = QStringLiteral("هشدار");
 inline const QString kConfirmCaption = QStringLiteral("تاييد");
 inline const QString kCancelCaption = QStringLiteral("انصراف");
 inline const QString kAddCaption = QStringLiteral("اضافه");
+inline const QString kRemoveCaption = QStringLiteral("حذف");
 inline const QString kClearCaption = QStringLiteral("پاك كردن");
 inline const QString kAllowEditCaption = QStringLiteral("امكان اصلاح");
 inline const QString kDisallowEditCaption = QStringLiteral("عدم امكان اصلاح");

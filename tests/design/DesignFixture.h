@@ -26,6 +26,11 @@ struct DesignFixture : ::testing::Test {
         session.context.CurrentConnectionString = catalogue.connectionString();
         session.context.CurrentUserID = 1;
         session.context.CurrentPositionID = 1;
+        // The window colours a context start takes from the host's defaults.
+        const front::HostProperties host;
+        session.context.FormLightColorValue = host.FormLightColor;
+        session.context.FormMidColorValue = host.FormMidColor;
+        session.context.FormDorkColorValue = host.FormDorkColor;
     }
 
     db::Connection& db() { return catalogue.connection(); }

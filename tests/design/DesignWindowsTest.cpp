@@ -1,6 +1,9 @@
 // The query designer's windows, offscreen, driven as a user would.
 #include "DesignFixture.h"
 
+#include "controls/ui/KelvoSelector.h"
+#include "design/QueryDesign.h"
+#include "design/ui/ColumnDialogs.h"
 #include "design/ui/FormAddCons.h"
 #include "design/ui/FormBuildQuery.h"
 #include "design/ui/FormGrouping.h"
@@ -11,6 +14,10 @@
 #include "presentation/ui/ReportGrid.h"
 #include "query/QueryModel.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
@@ -132,12 +139,15 @@ TEST_F(Designer, ConditionBuilderWritesBothLanguages)
 TEST_F(Designer, GroupingRefusesMixingAndChecksEveryColumnOnAccept)
 {
     model("tblCustomer.Name as 'n', tblInvoice.TotalAmount as 't'", "tblCustomer, tblInvoice");
-    FormGrouping grouping(stores, false, prompter);
+    FormGrouping grouping(session, prompter);
     QListWidget* groups = Child<QListWidget>(grouping, "lstGrouping");
     QComboBox* column = Child<QComboBox>(grouping, "cmbColumn");
     QComboBox* function = Child<QComboBox>(grouping, "cmbFunction");
     EXPECT_EQ(function->count(), 7);
-    EXPECT_EQ(FormGrouping(stores, true, prompter).findChild<QComboBox*>("cmbFunction")->count(), 5);
+    front::Session oracle;
+    oracle.DtEn.setProvider("MSDAORA.1");
+    oracle.queries = stores;
+    EXPECT_EQ(FormGrouping(oracle, prompter).findChild<QComboBox*>("cmbFunction")->count(), 5);
     ASSERT_EQ(groups->count(), 2);
     groups->item(0)->setCheckState(Qt::Checked); // customer name grouped
     // The total is neither grouped nor aggregated: refused.
@@ -166,7 +176,7 @@ TEST_F(Designer, SortingReadsBackTheFarsiOrderItWrote)
 {
     model("tblCustomer.Name as 'n', SUM(tblInvoice.TotalAmount) as 't'", "tblCustomer, tblInvoice", "tblCustomer.Name");
     {
-        FormSorting sorting(stores, prompter);
+        FormSorting sorting(session, prompter);
         QListWidget* columns = Child<QListWidget>(sorting, "lstColumns");
         // The aggregated total is offered only as its aggregate.
         ASSERT_EQ(columns->count(), 2);
@@ -180,7 +190,7 @@ TEST_F(Designer, SortingReadsBackTheFarsiOrderItWrote)
         Click(sorting, "cmdBack");
     }
     EXPECT_EQ(stores.clauses.EOrderBy, " SUM(tblInvoice.TotalAmount) DESC , tblCustomer.Name ASC ");
-    FormSorting again(stores, prompter);
+    FormSorting again(session, prompter);
     QListWidget* chosen = Child<QListWidget>(again, "lstSelColumns");
     ASSERT_EQ(chosen->count(), 2);
     EXPECT_TRUE(chosen->item(0)->text().startsWith(QStringLiteral("مجموع(")));
@@ -404,4 +414,181 @@ TEST_F(Designer, ATypicalRequestDesignedVisuallyRunsInTheViewer)
             ASSERT_EQ(grid.TextMatrix(row, c + 1), direct.value(c).toString()) << row << "," << c;
     }
     EXPECT_GT(row, 2);
+}
+
+// Pictures of each window filled from the demo catalogue, for a reader to
+// look at; written only when KELVO_SHOTS_DIR names a folder.
+TEST_F(Designer, Picture)
+{
+    const QString folder = qEnvironmentVariable("KELVO_SHOTS_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
+    QDir().mkpath(folder);
+    const auto save = [&](QWidget& w, const char* name) {
+        w.show();
+        QApplication::processEvents();
+        EXPECT_TRUE(w.grab().save(folder + "/" + name + ".png")) << name;
+    };
+    {
+        FormReportQuery editor(session, prompter, windows, 3, false);
+        save(editor, "FormReportQuery");
+        Child<QRadioButton>(editor, "optEnglish")->setChecked(true);
+        save(editor, "FormReportQueryEnglish");
+        Child<QRadioButton>(editor, "optSelectSP")->setChecked(true);
+        save(editor, "FormReportQueryProcedure");
+    }
+    {
+        FormBuildQuery builder(session, prompter, windows);
+        pick(builder, "TtblInvoice#TotalAmount");
+        builder.node("S2")->setExpanded(true);
+        builder.node("TtblInvoice")->setExpanded(true);
+        Click(builder, "cmdToLeft");
+        pick(builder, "TtblInvoice#InvoiceNo");
+        Click(builder, "cmdToLeft");
+        save(builder, "FormBuildQuery");
+    }
+    model("tblCustomer.Name as 'n', SUM(tblInvoice.TotalAmount) as 't'", "tblCustomer, tblInvoice", "tblCustomer.Name");
+    stores.clauses.EWhere = "tblCustomer.ID = tblInvoice.CustomerID ";
+    stores.clauses.FWhere = fa("مشتریان_شناسه = فاکتورهای فروش_مشتری ");
+    {
+        FormAddCons conditions(session, prompter, windows, stores, 4);
+        save(conditions, "FormAddCons");
+    }
+    {
+        FormGrouping grouping(session, prompter);
+        save(grouping, "FormGrouping");
+    }
+    {
+        stores.clauses.FOrderBy = Child<QListWidget>(FormSorting(session, prompter), "lstColumns")->item(1)->text() +
+                                  QStringLiteral(" نزولي");
+        FormSorting sorting(session, prompter);
+        save(sorting, "FormSorting");
+    }
+    {
+        FormValues values(session, prompter);
+        values.prepare("tblInvoice", "CustomerID", true);
+        save(values, "FormValues");
+    }
+    {
+        FormRename rename(session, prompter);
+        save(rename, "FormRename");
+        FormAskColumn ask(session, prompter, fa("مشتریان_نام مشتری"), fa("فاکتورهای فروش_مشتری"));
+        save(ask, "FormAskColumn");
+    }
+}
+
+TEST_F(Designer, RenameTiesARowToASpecialColumnOrGivesItATitle)
+{
+    FormBuildQuery builder(session, prompter, windows);
+    pick(builder, "TtblInvoice#TotalAmount");
+    Click(builder, "cmdToLeft");
+    Child<QRadioButton>(builder, "optOp")->setChecked(true);
+    Click(builder, "cmdToLeft");
+    Child<QRadioButton>(builder, "optCol")->setChecked(true);
+    pick(builder, "TtblInvoice#InvoiceNo");
+    Click(builder, "cmdToLeft");
+    const QString english = builder.cell(1, FormBuildQuery::ColEnglish);
+    // A blank title without a special column is refused and the dialog stays.
+    windows.modalScripts.enqueue([this](QWidget& rename) {
+        Click(rename, "cmdContinue");
+        EXPECT_EQ(prompter.last().text, QStringLiteral("عنوان مشخص نشده است!"));
+        Child<QLineEdit>(rename, "txtFieldName")->setText("  جمع و شماره  ");
+        Click(rename, "cmdContinue");
+        return 1;
+    });
+    builder.rename();
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColFarsi), QStringLiteral("جمع و شماره"));
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColCaption), QStringLiteral("جمع و شماره"));
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColCaptionNumber), "-1");
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColEnglish), english);
+    // A blank title with a special column is accepted.
+    windows.modalScripts.enqueue([](QWidget& rename) {
+        Child<QCheckBox>(rename, "chkSpecial")->setChecked(true);
+        Child<QComboBox>(rename, "cmbSpecialCols")->setCurrentIndex(3);
+        Click(rename, "cmdContinue");
+        return 1;
+    });
+    builder.rename();
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColFarsi), "FormID");
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColCaptionNumber), "-2");
+    EXPECT_EQ(builder.cell(1, FormBuildQuery::ColEnglish), english);
+}
+
+TEST_F(Designer, TheReferenceQuestionKeepsAskingUntilAnOptionIsChosen)
+{
+    FormAskColumn ask(session, prompter, "a", "b");
+    Click(ask, "cmdContinue");
+    EXPECT_FALSE(ask.OK());
+    EXPECT_EQ(prompter.last().text, QStringLiteral("يكي از گزينهها را انتخاب نماييد."));
+    Child<QRadioButton>(ask, "optReferenceAltName")->click();
+    Click(ask, "cmdContinue");
+    EXPECT_TRUE(ask.OK());
+    EXPECT_EQ(ask.answer(), 1);
+}
+
+TEST_F(Designer, ProcedureModeWritesTheCallInBothLanguages)
+{
+    const qint32 report = 4; // parameter 1: DepartmentID
+    FormReportQuery editor(session, prompter, windows, report, false);
+    Child<QRadioButton>(editor, "optSelectSP")->setChecked(true);
+    EXPECT_TRUE(Child<QWidget>(editor, "FormStoredProcedure")->isVisibleTo(&editor));
+    EXPECT_FALSE(Child<QWidget>(editor, "fraClauses")->isVisibleTo(&editor));
+    auto* selector = Child<controls::KelvoSelector>(editor, "gmpStoredProcedure");
+    ASSERT_FALSE(selector->rows().isEmpty());
+    selector->setID(selector->rows().first().id);
+    Q_EMIT selector->Change();
+    EXPECT_TRUE(Child<QLabel>(editor, "lblHelp")->text().startsWith(QStringLiteral("نحوه فراخواني: ") + selector->Code()));
+    // The boxes start read-only; the parameter goes in by number and by name.
+    EXPECT_TRUE(Child<QPlainTextEdit>(editor, "txtSQLSP")->isReadOnly());
+    choose(*Child<QComboBox>(editor, "cmbValCol"), "@DepartmentID");
+    Click(editor, "cmdAdd");
+    choose(*Child<QComboBox>(editor, "cmbValCol"), QStringLiteral("مشخصه كاربر"));
+    Click(editor, "cmdAdd");
+    EXPECT_EQ(text(editor, "txtSQLSP"), QStringLiteral("(@1),مشخصه كاربر"));
+    EXPECT_EQ(text(editor, "txtFarsiSQLSP"), QStringLiteral("@DepartmentID,مشخصه كاربر"));
+    EXPECT_EQ(Child<QComboBox>(editor, "cmbValCol")->currentIndex(), -1);
+    prompter.answerNo();
+    Click(editor, "cmdModify");
+    EXPECT_TRUE(Child<QPlainTextEdit>(editor, "txtSQLSP")->isReadOnly());
+    prompter.answerYes();
+    Click(editor, "cmdModify");
+    EXPECT_FALSE(Child<QPlainTextEdit>(editor, "txtSQLSP")->isReadOnly());
+    Click(editor, "cmdFinalSave");
+    ASSERT_TRUE(editor.saved());
+    const StoredQuery stored = LoadStoredQuery(db(), report);
+    EXPECT_EQ(stored.sqlsp, selector->Code() + QStringLiteral(" (@1),مشخصه كاربر"));
+    EXPECT_EQ(stored.farsiSqlsp, selector->Code() + QStringLiteral(" @DepartmentID,مشخصه كاربر"));
+    // Reopened, the editor is in procedure mode on the same call.
+    FormReportQuery again(session, prompter, windows, report, false);
+    EXPECT_TRUE(Child<QRadioButton>(again, "optSelectSP")->isChecked());
+    EXPECT_EQ(text(again, "txtSQLSP"), QStringLiteral("(@1),مشخصه كاربر"));
+}
+
+TEST_F(Designer, ALongQueryKeepsItsTextThroughTheEditor)
+{
+    QString where = "tblCity.Name <> 'a'";
+    while (where.size() < 8400)
+        where += " or tblCity.Name = 'O''Neil'";
+    const QString query = "Select tblCity.Name as 'n' From  tblCity where  " + where;
+    const qint32 report = addReport("بلند", query);
+    FormReportQuery editor(session, prompter, windows, report, false);
+    EXPECT_EQ(text(editor, "txtEWhere").trimmed(), where);
+    Click(editor, "cmdFinalSave");
+    ASSERT_TRUE(editor.saved());
+    const StoredQuery stored = LoadStoredQuery(db(), report);
+    EXPECT_GT(stored.english.size(), kQueryPartLength);
+    EXPECT_TRUE(stored.english.contains(where));
+    EXPECT_EQ(db().openRecordset(stored.english).recordCount(), db().openRecordset(query).recordCount());
+}
+
+TEST_F(Designer, CopyingAReportAsksBeforeSavingValuedParameters)
+{
+    const qint32 report = addReport("كپي", "Select tblCity.Name as 'n' From  tblCity where  tblCity.ID = 3");
+    FormReportQuery editor(session, prompter, windows, report, true);
+    Child<QPlainTextEdit>(editor, "txtEWhere")->setPlainText("tblCity.ID = @1");
+    prompter.answerYes(); // keep the query as it was loaded
+    Click(editor, "cmdFinalSave");
+    ASSERT_TRUE(editor.saved());
+    EXPECT_EQ(prompter.last().title, QStringLiteral("پارامتر در پرسوجو"));
+    EXPECT_FALSE(LoadStoredQuery(db(), report).english.contains("@"));
 }

@@ -90,14 +90,14 @@ void FormRename::cmdContinue_Click()
     accept();
 }
 
-FormAskColumn::FormAskColumn(front::Prompter& prompter, const QString& referenceText, const QString& columnText,
-                             QWidget* parent)
+FormAskColumn::FormAskColumn(front::Session& session, front::Prompter& prompter, const QString& referenceText,
+                             const QString& columnText, QWidget* parent)
     : QDialog(parent), m_prompter(prompter), m_commands(prompter), m_foreignKey(new QRadioButton(columnText, this)),
       m_referenceAltName(new QRadioButton(referenceText, this)), m_both(new QRadioButton(kBothCaption, this))
 {
     setObjectName(QStringLiteral("FormAskColumn"));
     setWindowTitle(kQuestionCaption);
-    setLayoutDirection(Qt::RightToLeft);
+    front::StyleWindow(*this, front::ColoursOf(session.context));
     m_foreignKey->setObjectName(QStringLiteral("optForeignKey"));
     m_referenceAltName->setObjectName(QStringLiteral("optReferenceAltName"));
     m_both->setObjectName(QStringLiteral("optBoth"));
@@ -143,10 +143,10 @@ int FormAskColumn::answer() const
     return -1;
 }
 
-int AskReferenceColumn(front::Windows& windows, front::Prompter& prompter, const QString& referenceText,
-                       const QString& columnText)
+int AskReferenceColumn(front::Session& session, front::Windows& windows, front::Prompter& prompter,
+                       const QString& referenceText, const QString& columnText)
 {
-    FormAskColumn dialog(prompter, referenceText, columnText);
+    FormAskColumn dialog(session, prompter, referenceText, columnText);
     windows.show(dialog, true);
     return dialog.OK() ? dialog.answer() : -1;
 }

@@ -49,8 +49,8 @@ private:
 class FormAskColumn final : public QDialog {
     Q_OBJECT
 public:
-    FormAskColumn(front::Prompter& prompter, const QString& referenceText, const QString& columnText,
-                  QWidget* parent = nullptr);
+    FormAskColumn(front::Session& session, front::Prompter& prompter, const QString& referenceText,
+                  const QString& columnText, QWidget* parent = nullptr);
     bool OK() const { return m_ok; }
     // 0 the code only, 1 the description only, 2 both; -1 when none is chosen.
     int answer() const;
@@ -63,7 +63,7 @@ private:
 };
 
 // Shows FormAskColumn through windows: the answer, or -1 when cancelled.
-int AskReferenceColumn(front::Windows& windows, front::Prompter& prompter, const QString& referenceText,
-                       const QString& columnText);
+int AskReferenceColumn(front::Session& session, front::Windows& windows, front::Prompter& prompter,
+                       const QString& referenceText, const QString& columnText);
 
 } // namespace kelvo::design

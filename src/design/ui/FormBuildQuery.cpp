@@ -117,7 +117,7 @@ FormBuildQuery::FormBuildQuery(front::Session& session, front::Prompter& prompte
     m_operators->setCurrentIndex(-1);
 
     m_commands.connect(MakeCommand(*this, "cmdToLeft", kAddCaption), [this] { add(); });
-    m_commands.connect(MakeCommand(*this, "cmdToRight", QStringLiteral("حذف")), [this] { removeCurrent(); });
+    m_commands.connect(MakeCommand(*this, "cmdToRight", kRemoveCaption), [this] { removeCurrent(); });
     m_commands.connect(MakeCommand(*this, "cmdSendAll", kDeleteAllCaption), [this] { resetGrid(); });
     m_commands.connect(MakeCommand(*this, "cmdMoveUp", QStringLiteral("بالا")), [this] { moveCurrent(-1); });
     m_commands.connect(MakeCommand(*this, "cmdMoveDown", QStringLiteral("پايين")), [this] { moveCurrent(1); });
@@ -470,7 +470,7 @@ bool FormBuildQuery::addReferenceColumn(const QString& key, const QString& farsi
     const QString farsiKey = LoadDictionaryColumn(db, relation->referenceTable, relation->referenceKey).description;
     const QString description = LoadDictionaryColumn(db, table, column).description;
 
-    const int answer = AskReferenceColumn(m_windows, m_prompter, farsiTable + u'_' + farsiDisplay, farsi);
+    const int answer = AskReferenceColumn(m_session, m_windows, m_prompter, farsiTable + u'_' + farsiDisplay, farsi);
     if (answer < 0)
         return true;
     if (answer == 0 || answer == 2)

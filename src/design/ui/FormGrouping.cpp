@@ -2,6 +2,8 @@
 
 #include "design/Messages.h"
 #include "design/ui/DialogParts.h"
+#include "front/HostContext.h"
+#include "front/ui/AppStyle.h"
 #include "front/Prompter.h"
 #include "front/ui/ListItems.h"
 #include "query/Vocabulary.h"
@@ -35,13 +37,13 @@ int ItemValue(const QListWidgetItem* item)
 
 } // namespace
 
-FormGrouping::FormGrouping(QueryStores& stores, bool oracle, front::Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_stores(stores), m_prompter(prompter), m_commands(prompter), m_grouping(new QListWidget(this)),
+FormGrouping::FormGrouping(front::Session& session, front::Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_stores(session.queries), m_prompter(prompter), m_commands(prompter), m_grouping(new QListWidget(this)),
       m_column(new QComboBox(this)), m_function(new QComboBox(this)), m_aggregated(new QListWidget(this))
 {
     setObjectName(QStringLiteral("FormGrouping"));
     setWindowTitle(kGroupingCaption);
-    setLayoutDirection(Qt::RightToLeft);
+    front::StyleWindow(*this, front::ColoursOf(session.context));
     m_grouping->setObjectName(QStringLiteral("lstGrouping"));
     m_column->setObjectName(QStringLiteral("cmbColumn"));
     m_function->setObjectName(QStringLiteral("cmbFunction"));
@@ -49,7 +51,7 @@ FormGrouping::FormGrouping(QueryStores& stores, bool oracle, front::Prompter& pr
     m_column->installEventFilter(this);
 
     m_commands.connect(MakeCommand(*this, "cmdToLeft", kAddCaption), [this] { addAggregate(); });
-    m_commands.connect(MakeCommand(*this, "cmdToRight", QStringLiteral("حذف")), [this] {
+    m_commands.connect(MakeCommand(*this, "cmdToRight", kRemoveCaption), [this] {
         const int row = m_aggregated->currentRow();
         if (row < 0)
             return;
@@ -91,7 +93,7 @@ FormGrouping::FormGrouping(QueryStores& stores, bool oracle, front::Prompter& pr
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     resize(720, 420);
-    fill(oracle);
+    fill(session.DtEn.isOracle());
 }
 
 void FormGrouping::fill(bool oracle)

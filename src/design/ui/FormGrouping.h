@@ -10,8 +10,9 @@ class QListWidget;
 class QListWidgetItem;
 
 namespace kelvo::front {
+struct Session;
 class Prompter;
-}
+} // namespace kelvo::front
 
 namespace kelvo::design {
 
@@ -22,7 +23,8 @@ namespace kelvo::design {
 class FormGrouping final : public QDialog {
     Q_OBJECT
 public:
-    FormGrouping(query::QueryStores& stores, bool oracle, front::Prompter& prompter, QWidget* parent = nullptr);
+    // Works on the session's query stores; Oracle offers five functions.
+    FormGrouping(front::Session& session, front::Prompter& prompter, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

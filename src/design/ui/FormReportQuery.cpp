@@ -18,6 +18,7 @@
 #include "text/TextPrimitives.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,6 +74,12 @@ FormReportQuery::FormReportQuery(front::Session& session, front::Prompter& promp
     m_optFarsi->setObjectName(QStringLiteral("optFarsi"));
     m_optEnglish = new QRadioButton(kEnglishCaption, this);
     m_optEnglish->setObjectName(QStringLiteral("optEnglish"));
+    // The two pairs of options are chosen independently.
+    for (const auto& pair : {std::pair{m_optQuery, m_optProcedure}, std::pair{m_optFarsi, m_optEnglish}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(pair.first);
+        group->addButton(pair.second);
+    }
     m_clauseArea = new QWidget(this);
     m_clauseArea->setObjectName(QStringLiteral("fraClauses"));
     m_procedureFrame = new QWidget(this);
@@ -352,7 +359,7 @@ void FormReportQuery::runClause(Clause clause)
         return;
     }
     case Clause::GroupBy: {
-        FormGrouping grouping(stores, m_session.DtEn.isOracle(), m_prompter);
+        FormGrouping grouping(m_session, m_prompter);
         m_windows.show(grouping, true);
         RegenerateClauses(stores);
         RestoreDistinct(stores.clauses, wasDistinct);
@@ -361,7 +368,7 @@ void FormReportQuery::runClause(Clause clause)
         return;
     }
     case Clause::OrderBy: {
-        FormSorting sorting(stores, m_prompter);
+        FormSorting sorting(m_session, m_prompter);
         m_windows.show(sorting, true);
         RegenerateClauses(stores);
         fillBoxes(false, false, false, false, true);

@@ -2,6 +2,8 @@
 
 #include "design/Messages.h"
 #include "design/ui/DialogParts.h"
+#include "front/HostContext.h"
+#include "front/ui/AppStyle.h"
 #include "query/Vocabulary.h"
 #include "text/TextPrimitives.h"
 
@@ -35,21 +37,21 @@ QString AggregateEntry(const QString& sqlName, const QString& name)
 
 } // namespace
 
-FormSorting::FormSorting(QueryStores& stores, front::Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_stores(stores), m_commands(prompter), m_columns(new QListWidget(this)),
+FormSorting::FormSorting(front::Session& session, front::Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_stores(session.queries), m_commands(prompter), m_columns(new QListWidget(this)),
       m_sortColumns(new QListWidget(this)), m_ascending(new QRadioButton(kAscendingWord, this)),
       m_descending(new QRadioButton(kDescendingWord, this))
 {
     setObjectName(QStringLiteral("FormSorting"));
     setWindowTitle(kSortingCaption);
-    setLayoutDirection(Qt::RightToLeft);
+    front::StyleWindow(*this, front::ColoursOf(session.context));
     m_columns->setObjectName(QStringLiteral("lstColumns"));
     m_sortColumns->setObjectName(QStringLiteral("lstSelColumns"));
     m_ascending->setObjectName(QStringLiteral("optAsc"));
     m_descending->setObjectName(QStringLiteral("optDesc"));
 
-    m_commands.connect(MakeCommand(*this, "cmdToLeft", QStringLiteral("<<")), [this] { addChosen(); });
-    m_commands.connect(MakeCommand(*this, "cmdToRight", QStringLiteral(">>")), [this] { removeSelected(); });
+    m_commands.connect(MakeCommand(*this, "cmdToLeft", kAddCaption), [this] { addChosen(); });
+    m_commands.connect(MakeCommand(*this, "cmdToRight", kRemoveCaption), [this] { removeSelected(); });
     m_commands.connect(MakeCommand(*this, "cmdSendAll", kDeleteAllCaption), [this] {
         m_sortColumns->clear();
         updateCommands();

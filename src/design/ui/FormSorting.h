@@ -9,8 +9,9 @@ class QListWidget;
 class QRadioButton;
 
 namespace kelvo::front {
+struct Session;
 class Prompter;
-}
+} // namespace kelvo::front
 
 namespace kelvo::design {
 
@@ -20,7 +21,8 @@ namespace kelvo::design {
 class FormSorting final : public QDialog {
     Q_OBJECT
 public:
-    FormSorting(query::QueryStores& stores, front::Prompter& prompter, QWidget* parent = nullptr);
+    // Works on the session's query stores.
+    FormSorting(front::Session& session, front::Prompter& prompter, QWidget* parent = nullptr);
 
     // An entry's item value: 10 × ColumnId + slot for a column, −(10 × index +
     // slot) for an expression; slot 0 is the plain item.

@@ -160,6 +160,7 @@ void FormValues::prepare(const QString& table, const QString& column, bool multi
     m_date->setActive(date);
     m_text->setVisible(!multiSelect && !views && !date);
     m_hint->setVisible(!multiSelect);
+    findChild<QLabel*>(QStringLiteral("lblValue"))->setVisible(!multiSelect);
     m_normal->setChecked(true);
     showPage(true);
 }
