@@ -2,6 +2,7 @@
 
 #include "front/HostContext.h"
 #include "front/ScriptedPrompter.h"
+#include "support/SignedInSession.h"
 #include "support/TempCatalogue.h"
 #include "support/WindowFixture.h"
 
@@ -20,18 +21,7 @@ struct DesignFixture : ::testing::Test {
     front::ScriptedPrompter prompter;
     TestWindows windows;
 
-    DesignFixture()
-    {
-        session.DtEn.setConnectionString(catalogue.connectionString());
-        session.context.CurrentConnectionString = catalogue.connectionString();
-        session.context.CurrentUserID = 1;
-        session.context.CurrentPositionID = 1;
-        // The window colours a context start takes from the host's defaults.
-        const front::HostProperties host;
-        session.context.FormLightColorValue = host.FormLightColor;
-        session.context.FormMidColorValue = host.FormMidColor;
-        session.context.FormDorkColorValue = host.FormDorkColor;
-    }
+    DesignFixture() { SignInAsAdministrator(session, catalogue.connectionString()); }
 
     db::Connection& db() { return catalogue.connection(); }
 

@@ -2,6 +2,7 @@
 
 #include "front/HostContext.h"
 #include "front/ScriptedPrompter.h"
+#include "support/SignedInSession.h"
 #include "support/TempCatalogue.h"
 
 #include <QList>
@@ -16,19 +17,7 @@ struct ManagementFixture : ::testing::Test {
     front::Session session;
     front::ScriptedPrompter prompter;
 
-    ManagementFixture()
-    {
-        session.DtEn.setConnectionString(catalogue.connectionString());
-        session.DtEnSec.setConnectionString(catalogue.connectionString());
-        session.context.CurrentConnectionString = catalogue.connectionString();
-        session.context.CurrentUserID = 1;
-        session.context.CurrentPositionID = 1;
-        // The window colours a context start takes from the host's defaults.
-        const front::HostProperties host;
-        session.context.FormLightColorValue = host.FormLightColor;
-        session.context.FormMidColorValue = host.FormMidColor;
-        session.context.FormDorkColorValue = host.FormDorkColor;
-    }
+    ManagementFixture() { SignInAsAdministrator(session, catalogue.connectionString()); }
 
     db::Connection& db() { return catalogue.connection(); }
 

@@ -145,6 +145,9 @@ TEST_F(Viewer, ResultCommandsSayTheReportMustRunFirstAndThenOpen)
     EXPECT_TRUE(QFileInfo::exists(xlsx));
     test::Click(builder, "Schedule");
     EXPECT_EQ(windows.schedules, QList<qint32>{2});
+    // The query command opens the SQL editor on the report, run or not.
+    test::Click(builder, "ShowSQL");
+    EXPECT_EQ(windows.queryEdits, QList<qint32>{2});
 }
 
 TEST_F(Viewer, TheSchedulerIsGivenTheColoursTheReportAndTheConnection)

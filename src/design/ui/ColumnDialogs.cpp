@@ -23,19 +23,6 @@
 
 namespace kelvo::design {
 
-namespace {
-
-QHBoxLayout* ButtonRow(QWidget& window, std::initializer_list<const char*> names)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (const char* name : names)
-        row->addWidget(&CommandButton(window, name));
-    return row;
-}
-
-} // namespace
-
 FormRename::FormRename(front::Session& session, front::Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter), m_commands(prompter), m_name(new QLineEdit(this)), m_caption(new controls::KelvoSelector(this)),
       m_special(new QCheckBox(kSpecialColumnCaption, this)), m_specialColumns(new QComboBox(this))

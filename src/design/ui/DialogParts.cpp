@@ -3,6 +3,7 @@
 #include "front/ui/Commands.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,6 +28,24 @@ QToolButton& CommandButton(QWidget& window, const char* name)
     return *window.findChild<QToolButton*>(QLatin1String(name));
 }
 
+QBoxLayout* ButtonRow(QWidget& window, std::initializer_list<const char*> names)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const char* name : names)
+        row->addWidget(&CommandButton(window, name));
+    return row;
+}
+
+QBoxLayout* ButtonColumn(QWidget& window, std::initializer_list<const char*> names)
+{
+    auto* column = new QVBoxLayout;
+    for (const char* name : names)
+        column->addWidget(&CommandButton(window, name));
+    column->addStretch();
+    return column;
+}
+
 QLabel* MakeLabel(QWidget& window, const QString& text, const char* name)
 {
     auto* label = new QLabel(text, &window);
@@ -49,14 +68,19 @@ QPlainTextEdit* MakeBox(QWidget& window, const char* name, int lines)
 
 } // namespace
 
+void SetTextDirection(QPlainTextEdit& box, Qt::LayoutDirection direction)
+{
+    box.setLayoutDirection(direction);
+    QTextOption option = box.document()->defaultTextOption();
+    option.setTextDirection(direction);
+    option.setAlignment(direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    box.document()->setDefaultTextOption(option);
+}
+
 QPlainTextEdit* MakeEnglishBox(QWidget& window, const char* name, int lines)
 {
     QPlainTextEdit* box = MakeBox(window, name, lines);
-    box->setLayoutDirection(Qt::LeftToRight);
-    QTextOption option = box->document()->defaultTextOption();
-    option.setTextDirection(Qt::LeftToRight);
-    option.setAlignment(Qt::AlignLeft);
-    box->document()->setDefaultTextOption(option);
+    SetTextDirection(*box, Qt::LeftToRight);
     box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     new SqlHighlighter(box->document());
     return box;
@@ -65,11 +89,7 @@ QPlainTextEdit* MakeEnglishBox(QWidget& window, const char* name, int lines)
 QPlainTextEdit* MakeFarsiBox(QWidget& window, const char* name, int lines)
 {
     QPlainTextEdit* box = MakeBox(window, name, lines);
-    box->setLayoutDirection(Qt::RightToLeft);
-    QTextOption option = box->document()->defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    option.setAlignment(Qt::AlignRight);
-    box->document()->setDefaultTextOption(option);
+    SetTextDirection(*box, Qt::RightToLeft);
     return box;
 }
 

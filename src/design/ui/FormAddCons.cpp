@@ -120,11 +120,7 @@ FormAddCons::FormAddCons(front::Session& session, front::Prompter& prompter, fro
     languages->addWidget(&CommandButton(*this, "cmdModify"));
     grid->addLayout(languages, 4, 0, 1, 3);
     grid->addWidget(m_query, 5, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(&CommandButton(*this, "cmdBack"));
-    buttons->addWidget(&CommandButton(*this, "cmdCancel"));
-    grid->addLayout(buttons, 6, 0, 1, 3);
+    grid->addLayout(ButtonRow(*this, {"cmdBack", "cmdCancel"}), 6, 0, 1, 3);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
     grid->setRowStretch(5, 1);
@@ -225,11 +221,7 @@ void FormAddCons::showLanguage()
 {
     const bool farsi = farsiShown();
     m_showing = true;
-    QTextOption option = m_query->document()->defaultTextOption();
-    option.setTextDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment(farsi ? Qt::AlignRight : Qt::AlignLeft);
-    m_query->document()->setDefaultTextOption(option);
-    m_query->setLayoutDirection(farsi ? Qt::RightToLeft : Qt::LeftToRight);
+    SetTextDirection(*m_query, farsi ? Qt::RightToLeft : Qt::LeftToRight);
     m_query->setPlainText(farsi ? m_stores.clauses.FWhere : m_stores.clauses.EWhere);
     m_showing = false;
 }

@@ -180,13 +180,9 @@ FormBuildQuery::FormBuildQuery(front::Session& session, front::Prompter& prompte
     panes->addLayout(left, 1);
     panes->addLayout(middle);
     panes->addLayout(right, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(&CommandButton(*this, "cmdBack"));
-    buttons->addWidget(&CommandButton(*this, "cmdCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow(*this, {"cmdBack", "cmdCancel"}));
     resize(980, 620);
 
     resetGrid();

@@ -77,19 +77,11 @@ FormGrouping::FormGrouping(front::Session& session, front::Prompter& prompter, Q
     grid->addWidget(m_column, 2, 1);
     grid->addWidget(MakeLabel(*this, kFunctionLabel), 3, 1);
     grid->addWidget(m_function, 4, 1);
-    auto* moves = new QVBoxLayout;
-    for (const char* name : {"cmdToLeft", "cmdToRight", "cmdSendAll"})
-        moves->addWidget(&CommandButton(*this, name));
-    moves->addStretch();
-    grid->addLayout(moves, 5, 1);
+    grid->addLayout(ButtonColumn(*this, {"cmdToLeft", "cmdToRight", "cmdSendAll"}), 5, 1);
     grid->addWidget(MakeLabel(*this, kAggregatedLabel), 1, 2);
     grid->addWidget(m_aggregated, 2, 2, 4, 1);
     grid->addWidget(MakeLabel(*this, kGroupingDeleteHelp), 6, 0, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(&CommandButton(*this, "cmdBack"));
-    buttons->addWidget(&CommandButton(*this, "cmdCancel"));
-    grid->addLayout(buttons, 7, 0, 1, 3);
+    grid->addLayout(ButtonRow(*this, {"cmdBack", "cmdCancel"}), 7, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     resize(720, 420);

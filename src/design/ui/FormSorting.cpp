@@ -69,21 +69,13 @@ FormSorting::FormSorting(front::Session& session, front::Prompter& prompter, QWi
     grid->addWidget(MakeLabel(*this, kSortingHelp, "lbl1"), 0, 0, 1, 3);
     grid->addWidget(MakeLabel(*this, kSelectedColumnsLabel), 1, 0);
     grid->addWidget(m_columns, 2, 0);
-    auto* moves = new QVBoxLayout;
-    for (const char* name : {"cmdToLeft", "cmdToRight", "cmdSendAll"})
-        moves->addWidget(&CommandButton(*this, name));
-    moves->addSpacing(12);
-    moves->addWidget(m_ascending);
-    moves->addWidget(m_descending);
-    moves->addStretch();
+    QBoxLayout* moves = ButtonColumn(*this, {"cmdToLeft", "cmdToRight", "cmdSendAll"});
+    moves->insertWidget(3, m_ascending);
+    moves->insertWidget(4, m_descending);
     grid->addLayout(moves, 2, 1);
     grid->addWidget(MakeLabel(*this, kSortColumnsLabel), 1, 2);
     grid->addWidget(m_sortColumns, 2, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(&CommandButton(*this, "cmdBack"));
-    buttons->addWidget(&CommandButton(*this, "cmdCancel"));
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(ButtonRow(*this, {"cmdBack", "cmdCancel"}), 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     resize(680, 400);

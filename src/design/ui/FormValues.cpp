@@ -114,15 +114,11 @@ FormValues::FormValues(front::Session& session, front::Prompter& prompter, QWidg
     pages->addWidget(m_normal);
     pages->addWidget(m_environment);
     pages->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(&CommandButton(*this, "cmdOK"));
-    buttons->addWidget(&CommandButton(*this, "cmdCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pages);
     layout->addWidget(m_normalFrame, 1);
     layout->addWidget(m_environmentFrame, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow(*this, {"cmdOK", "cmdCancel"}));
     resize(460, 460);
 }
 
