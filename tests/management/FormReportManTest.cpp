@@ -29,6 +29,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -880,6 +881,36 @@ TEST_F(PublicClassTest, TheModalFlagShowsTheManagerThroughTheRunner)
     EXPECT_EQ(shownID, QString::number(id));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(host.lastManager());
+}
+
+// The program's windows: the manager's design window opens the SQL editor on
+// the report, modally through the runner, and the editor saves into it.
+TEST_F(PublicClassTest, TheDesignWindowOpensTheSqlEditorOnTheReport)
+{
+    front::ScriptedWindowRunner runner;
+    component::ProgramWindows host(prompter, runner, automation::ProcessRegistry());
+    front::KelvoReportGenCls gen(session, {&host, nullptr});
+    assign(gen);
+    qint32 id = demoReport(2);
+    gen.View(id);
+    QPointer<FormReportMan> manager = host.lastManager();
+    ASSERT_TRUE(manager);
+    test::Click(*manager, "cmdDesignReport");
+    auto* builder = manager->findChild<QMainWindow*>("FormReportBuilder");
+    ASSERT_NE(builder, nullptr);
+    QString shownFrom;
+    runner.expect([&](QWidget& editor) {
+        shownFrom = editor.findChild<QPlainTextEdit*>("txtEFrom")->toPlainText();
+        test::Click(editor, "cmdFinalSave");
+    });
+    test::Click(*builder, "ShowSQL");
+    EXPECT_EQ(runner.opened(), QStringList{"FormReportQuery"});
+    EXPECT_FALSE(shownFrom.trimmed().isEmpty());
+    EXPECT_TRUE(scalar("select SQLQuery from tblKelvoReport where ID = " + QString::number(id))
+                    .toString()
+                    .contains(shownFrom.trimmed()));
+    manager->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The component library's registry makes public classes that open the
