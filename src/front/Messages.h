@@ -16,4 +16,8 @@ inline const QString kNotPermittedMessage =
 inline const QString kMissingComponentFileMessage =
     QStringLiteral("فايل مورد نظر شما وجود ندارد. لطفاً به نگهدارنده سيستم مراجعه نماييد.");
 
+// A list of the query being designed that is full; %1: how many it holds.
+inline const QString kListFullMessage =
+    QStringLiteral("اين فهرست حداكثر %1 قلم ميپذيرد؛ قلم ديگري افزوده نشد.");
+
 } // namespace kelvo::front

@@ -592,3 +592,18 @@ TEST_F(Designer, CopyingAReportAsksBeforeSavingValuedParameters)
     EXPECT_EQ(prompter.last().title, QStringLiteral("پارامتر در پرسوجو"));
     EXPECT_FALSE(LoadStoredQuery(db(), report).english.contains("@"));
 }
+
+TEST_F(Designer, TheBuilderRefusesTheThousandAndFirstColumnAndKeepsTheModel)
+{
+    model("tblCity.Name as 'n'", "tblCity");
+    FormBuildQuery builder(session, prompter, windows);
+    Child<QRadioButton>(builder, "optData")->setChecked(true);
+    Child<QLineEdit>(builder, "txtData")->setText("%x%");
+    while (builder.gridRows() < query::SelectItemList::kCapacity + 1)
+        builder.add();
+    Click(builder, "cmdBack");
+    EXPECT_FALSE(builder.OK());
+    EXPECT_EQ(prompter.last().text, QStringLiteral("اين فهرست حداكثر 1000 قلم ميپذيرد؛ قلم ديگري افزوده نشد."));
+    EXPECT_EQ(stores.selectItems.count(), 1);
+    EXPECT_EQ(stores.tables.count(), 1);
+}

@@ -8,6 +8,7 @@
 #include "front/HostContext.h"
 #include "front/Prompter.h"
 #include "front/ui/AppStyle.h"
+#include "front/ui/WaitCursor.h"
 #include "front/ui/Windows.h"
 #include "query/StoreFullError.h"
 #include "query/Vocabulary.h"
@@ -215,13 +216,10 @@ void FormBuildQuery::FillNode(const QString& key)
     if (!item || !IsPlaceholder(item->child(0)))
         return;
     delete item->takeChild(0);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QList<DictionaryNode> children;
-    try {
+    {
+        const front::WaitCursor wait;
         children = DictionaryChildren(m_session.DtEn, key, m_session.context.CurrentSystemID);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
     }
     const bool names = m_databaseNames->isChecked();
     for (const DictionaryNode& child : children) {
@@ -236,7 +234,6 @@ void FormBuildQuery::FillNode(const QString& key)
         if (child.hasChildren)
             AddPlaceholder(node);
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void FormBuildQuery::swapTexts()
@@ -548,11 +545,13 @@ bool FormBuildQuery::eventFilter(QObject* watched, QEvent* event)
 
 // ---------------------------------------------------------------- accept
 
-void FormBuildQuery::registerTables(const QString& english, int position, bool expression)
+void FormBuildQuery::registerTables(QueryTableList& tables, const QString& english, int position,
+                                    bool expression)
 {
     QString s = english;
     while (true) {
         if (s.contains(QLatin1String("(Select "))) {
+            // A reference subquery: what it refers to is "dependent.foreignKey" at its end.
             QString after = s.mid(s.indexOf(u'.') + 1);
             after.chop(1);
             s = after.split(u' ', Qt::SkipEmptyParts).value(after.split(u' ', Qt::SkipEmptyParts).size() - 1);
@@ -563,14 +562,14 @@ void FormBuildQuery::registerTables(const QString& english, int position, bool e
         const QString table = s.left(p).trimmed();
         const QString columnText = s.mid(p + 1);
         QueryTable* entry = nullptr;
-        for (QueryTable& t : m_session.queries.tables.tables) {
+        for (QueryTable& t : tables.tables) {
             if (t.Name.compare(table, Qt::CaseInsensitive) == 0)
                 entry = &t;
         }
         if (!entry) {
             if (std::optional<QueryTable> loaded = LoadDictionaryTable(m_session.DtEn, table)) {
-                m_session.queries.tables.tables.append(std::move(*loaded));
-                entry = &m_session.queries.tables.tables.last();
+                tables.tables.append(std::move(*loaded));
+                entry = &tables.tables.last();
             }
         }
         const qsizetype op = FindOperator(columnText);
@@ -590,10 +589,12 @@ void FormBuildQuery::registerTables(const QString& english, int position, bool e
 
 void FormBuildQuery::acceptGrid()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QueryStores& stores = m_session.queries;
-    stores.tables.tables.clear();
-    ClearSelectItems(stores.selectItems);
+    // Written into the stores only when every row was read: a full list or a
+    // failed dictionary read leaves the stores and the window as they were.
+    const front::WaitCursor wait;
+    SelectItemList items;
+    QueryTableList tables;
+    tables.capacity = m_session.queries.tables.capacity;
     ExpressionList expressions;
     for (int r = 1; r <= gridRows(); ++r) {
         const QString english = cell(r, ColEnglish);
@@ -602,10 +603,8 @@ void FormBuildQuery::acceptGrid()
             continue;
         const bool expression = FindOperator(english) > 0;
         if (!english.contains(u'.' + kWithoutAnyCols)) {
-            if (stores.selectItems.count() >= SelectItemList::kCapacity) {
-                QApplication::restoreOverrideCursor();
+            if (items.count() >= SelectItemList::kCapacity)
                 throw StoreFullError(QStringLiteral("select list"), SelectItemList::kCapacity);
-            }
             SelectItem item;
             item.FarsiText = cell(r, ColFarsi);
             item.EnglishText = english;
@@ -615,7 +614,7 @@ void FormBuildQuery::acceptGrid()
             item.Alignment = qint16(ValOrMinusOne(cell(r, ColAlignment)));
             item.Merge = qint16(ValOrMinusOne(cell(r, ColMerge)));
             item.TextFlag = qint16(ValOrMinusOne(cell(r, ColText)));
-            stores.selectItems.items.append(item);
+            items.items.append(item);
         }
         if (expression && expressions.count() < ExpressionList::kCapacity) {
             ExpressionItem e;
@@ -624,10 +623,12 @@ void FormBuildQuery::acceptGrid()
             e.FarsiOriginal = cell(r, ColFarsi);
             expressions.items.append(e);
         }
-        registerTables(english, stores.selectItems.count(), expression);
+        registerTables(tables, english, items.count(), expression);
     }
+    QueryStores& stores = m_session.queries;
+    stores.selectItems = std::move(items);
+    stores.tables = std::move(tables);
     stores.expressions = std::move(expressions);
-    QApplication::restoreOverrideCursor();
     m_ok = true;
     accept();
 }

@@ -79,7 +79,7 @@ private:
     void paintCurrentRow();
     void updateInputs();
     void acceptGrid();
-    void registerTables(const QString& english, int row, bool expression);
+    void registerTables(query::QueryTableList& tables, const QString& english, int position, bool expression);
 
     front::Session& m_session;
     front::Prompter& m_prompter;

@@ -4,6 +4,7 @@
 #include "design/ui/DialogParts.h"
 #include "front/HostContext.h"
 #include "front/ui/AppStyle.h"
+#include "front/ui/WaitCursor.h"
 #include "front/Prompter.h"
 #include "front/ui/ListItems.h"
 #include "query/Vocabulary.h"
@@ -232,7 +233,7 @@ void FormGrouping::accept()
             }
         }
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const front::WaitCursor wait;
     for (int i = 0; i < m_grouping->count(); ++i) {
         if (QueryColumn* column = FindColumn(m_stores.tables, ItemValue(m_grouping->item(i))))
             column->Grouped = m_grouping->item(i)->checkState() == Qt::Checked;
@@ -263,7 +264,6 @@ void FormGrouping::accept()
             (*slots)[size_t((*count)++)] = aggregate;
     }
     ApplyAggregatesToSelectItems(m_stores);
-    QApplication::restoreOverrideCursor();
     QDialog::accept();
 }
 

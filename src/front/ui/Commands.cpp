@@ -3,6 +3,7 @@
 #include "front/Prompter.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/db/DbError.h"
+#include "query/StoreFullError.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -17,6 +18,9 @@ void CommandRunner::run(const std::function<void()>& handler, const QString& fai
         m_prompter.DisplayError(e, failedMessage);
     } catch (const automation::AutomationError& e) {
         m_prompter.DisplayError(e, failedMessage);
+    } catch (const query::StoreFullError& e) {
+        // The list was left as it was; the user is told why nothing was added.
+        m_prompter.ShowMessage(kErrorTitle, kListFullMessage.arg(e.capacity()));
     }
 }
 

@@ -14,8 +14,9 @@ namespace kelvo::front {
 class Prompter;
 
 // Runs a window's command handlers. A failed database call or component
-// call is reported through the prompter as the command's failure and the
-// window stays as it was; nothing else is caught. No window writes its own
+// call is reported through the prompter as the command's failure, a full
+// list of the query being designed as such, and the window stays as it was;
+// nothing else is caught. No window writes its own
 // try/catch.
 class CommandRunner {
 public:

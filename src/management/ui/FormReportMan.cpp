@@ -1,5 +1,6 @@
 #include "management/ui/FormReportMan.h"
 #include "management/ui/ReportHelp.h"
+#include "front/ui/WaitCursor.h"
 
 #include "ui_FormReportMan.h"
 
@@ -90,15 +91,6 @@ const ToolbarButton kToolbarButtons[] = {
     {"cmdDesignReport", QStyle::SP_DesktopIcon},
     {"mnuOperations", QStyle::SP_FileDialogListView},
     {"cmdExit", QStyle::SP_DialogCloseButton},
-};
-
-// The hourglass pointer for the life of the object.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 std::optional<qint32> ChosenID(const controls::KelvoSelector& selector)
@@ -439,7 +431,7 @@ void FormReportMan::cmdFinalSave_Click()
 {
     if (!IsEntryMode(m_mode))
         return;
-    WaitCursor wait;
+    front::WaitCursor wait;
     const SaveResult result =
         SaveReport(m_session, m_prompter, m_mode, m_reportID, m_sourceReportID, fromControls());
     ui->txtTitle->setText(result.title);
@@ -471,7 +463,7 @@ void FormReportMan::cmdCancel_Click()
 {
     if (!m_prompter.Confirm(kCancelEntryTitle, kSureQuestion))
         return;
-    WaitCursor wait;
+    front::WaitCursor wait;
     // A copy that is abandoned returns to the report it was made from.
     const qint32 shown = m_mode == ManagerMode::InsertFrom && m_reportID == -1 ? m_sourceReportID : m_reportID;
     if (shown == -1) {
@@ -510,7 +502,7 @@ void FormReportMan::cmdRunReport_Click()
 
 void FormReportMan::cmdUpdateTable_Click()
 {
-    WaitCursor wait;
+    front::WaitCursor wait;
     UpdateDictionaryTables(m_session.DtEn);
 }
 
@@ -533,7 +525,7 @@ void FormReportMan::cmdFormRunner_Click()
 
 void FormReportMan::mnuPmxReport_Click()
 {
-    WaitCursor wait;
+    front::WaitCursor wait;
     RefillMaintenanceTables(m_session.DtEn);
 }
 
