@@ -129,7 +129,7 @@ QString RelationOfColumn()
 QString RelationsBetween()
 {
     return QStringLiteral("Select * from tblKelvoRelatedTables Where (ReferenceTable=? and DependentTable=?) "
-                          "or (ReferenceTable=? and DependentTable=?) Order by ID");
+                          "or (ReferenceTable=? and DependentTable=?)");
 }
 
 QString TableDescription()

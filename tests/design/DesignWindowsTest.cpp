@@ -134,6 +134,22 @@ TEST_F(Designer, ConditionBuilderWritesBothLanguages)
     Click(window, "cmdAddDeps");
     EXPECT_EQ(stores.clauses.EWhere, "tblDepartment.ID = tblEmployee.DepartmentID ");
     EXPECT_FALSE(Child<QAction>(window, "cmdAddDeps")->isEnabled());
+
+    // "Like" is offered last, and only for a character column.
+    const auto operatorsOf = [&](const char* name) {
+        for (int i = 0; i < column->count(); ++i) {
+            if (query::ColumnName(stores.tables, column->itemData(i).toInt()) == QLatin1String(name)) {
+                column->setCurrentIndex(i);
+                QMetaObject::invokeMethod(column, "activated", Q_ARG(int, i));
+            }
+        }
+        QStringList texts;
+        for (int i = 0; i < op->count(); ++i)
+            texts << op->itemText(i);
+        return texts;
+    };
+    EXPECT_EQ(operatorsOf("FirstName").last(), QStringLiteral("مشابه"));
+    EXPECT_FALSE(operatorsOf("ID").contains(QStringLiteral("مشابه")));
 }
 
 TEST_F(Designer, GroupingRefusesMixingAndChecksEveryColumnOnAccept)

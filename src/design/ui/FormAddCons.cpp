@@ -185,11 +185,14 @@ void FormAddCons::fillOperators()
         return;
     m_operator->clear();
     const bool character = IsCharType(ColumnType(m_stores.tables, m_column->currentData().toInt()));
+    // "Like" comes last, and only for a character column.
     for (const OperatorWord& word : Operators()) {
         const QString farsi = QString::fromUtf16(word.farsi);
-        if (farsi != kLikeOperator || character)
+        if (farsi != kLikeOperator)
             m_operator->addItem(farsi);
     }
+    if (character)
+        m_operator->addItem(kLikeOperator);
     m_operator->setCurrentIndex(-1);
 }
 

@@ -120,8 +120,8 @@ FormBuildQuery::FormBuildQuery(front::Session& session, front::Prompter& prompte
     m_commands.connect(MakeCommand(*this, "cmdToLeft", kAddCaption), [this] { add(); });
     m_commands.connect(MakeCommand(*this, "cmdToRight", kRemoveCaption), [this] { removeCurrent(); });
     m_commands.connect(MakeCommand(*this, "cmdSendAll", kDeleteAllCaption), [this] { resetGrid(); });
-    m_commands.connect(MakeCommand(*this, "cmdMoveUp", QStringLiteral("بالا")), [this] { moveCurrent(-1); });
-    m_commands.connect(MakeCommand(*this, "cmdMoveDown", QStringLiteral("پايين")), [this] { moveCurrent(1); });
+    m_commands.connect(MakeCommand(*this, "cmdMoveUp", kMoveUpCaption), [this] { moveCurrent(-1); });
+    m_commands.connect(MakeCommand(*this, "cmdMoveDown", kMoveDownCaption), [this] { moveCurrent(1); });
     m_commands.connect(MakeCommand(*this, "cmdFindTable", kFindTableCaption), [this] { findTable(); });
     m_commands.connect(MakeCommand(*this, "cmdBack", kConfirmCaption), [this] { acceptGrid(); });
     m_commands.connect(MakeCommand(*this, "cmdCancel", kCancelCaption), [this] {

@@ -249,6 +249,8 @@ void FormReportQuery::clearEditor()
             box->clear();
     }
     m_selectDisplay->clear();
+    m_callEnglish->clear();
+    m_callFarsi->clear();
     m_session.TempQueryText.clear();
     showDistinctCaptions();
 }
