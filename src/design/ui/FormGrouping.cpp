@@ -213,12 +213,6 @@ bool FormGrouping::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString FormGrouping::farsiName(int itemValue) const
-{
-    const int index = m_column->findData(itemValue);
-    return index >= 0 ? m_column->itemText(index) : QString();
-}
-
 void FormGrouping::accept()
 {
     bool anyGrouped = false;

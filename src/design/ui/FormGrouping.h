@@ -36,7 +36,6 @@ private:
     void removeChosenColumn();
     void accept() override;
     void updateCommands();
-    QString farsiName(int itemValue) const;
     bool hasAggregate(int itemValue) const;
     bool isGrouped(int itemValue) const;
 
