@@ -36,6 +36,9 @@ public:
     std::optional<qint32> ChooseReport(front::Session&) override { return std::nullopt; }
     void DesignReport(front::Session&, qint32, QWidget*, bool) override {}
     bool EditReportQuery(front::Session&, qint32, QWidget*) override { return false; }
+    void ShowNDefineParameter(front::Session&, qint32, QWidget*) override {}
+    bool EditReportForm(front::Session&, qint32, QWidget*) override { return false; }
+    bool CreateParametersAutomatically(front::Session&, qint32, QWidget*) override { return false; }
     void ShowReportTemplate(front::Session&, qint32) override {}
     void RunFormGenerator(front::Session&, qint32, std::optional<qint32>) override {}
     void ShowScheduler(front::Session&, qint32) override {}

@@ -54,8 +54,6 @@ inline const QString kValuedParametersQuestion = QStringLiteral(
     "گردد؟");
 inline const QString kHelpMissingMessage = QStringLiteral("مسير فايل راهنما مشخص نيست.");
 inline const QString kSaveFailedMessage = QStringLiteral("پرسوجوي گزارش ذخيره نشد.");
-inline const QString kParametersNotYetMessage =
-    QStringLiteral("پنجره «تعريف پارامترها» در اين نسخه از گزارشساز هنوز موجود نيست.");
 
 // The run-time values a procedure call or a condition may name.
 inline const QString kUserIdValue = QStringLiteral("مشخصه كاربر");

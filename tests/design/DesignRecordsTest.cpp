@@ -1,5 +1,5 @@
 // What the query designer reads and writes in the repository.
-#include "DesignFixture.h"
+#include "support/DesignFixture.h"
 
 #include "design/DesignStatements.h"
 #include "design/QueryDesign.h"

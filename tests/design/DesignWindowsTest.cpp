@@ -1,5 +1,5 @@
 // The query designer's windows, offscreen, driven as a user would.
-#include "DesignFixture.h"
+#include "support/DesignFixture.h"
 
 #include "controls/ui/KelvoSelector.h"
 #include "design/QueryDesign.h"

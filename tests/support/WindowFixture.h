@@ -110,6 +110,25 @@ public:
         queryEdits << reportID;
         return false;
     }
+    QList<qint32> parameterDefinitions;
+    void ShowNDefineParameter(front::Session&, qint32 reportID, QWidget*) override
+    {
+        opened << QStringLiteral("ShowNDefineParameter");
+        parameterDefinitions << reportID;
+    }
+    // EditReportForm's and CreateParametersAutomatically's answers; an
+    // action runs first, as the user's work in the window would.
+    std::function<bool()> onEditReportForm, onCreateParameters;
+    bool EditReportForm(front::Session&, qint32, QWidget*) override
+    {
+        opened << QStringLiteral("EditReportForm");
+        return onEditReportForm && onEditReportForm();
+    }
+    bool CreateParametersAutomatically(front::Session&, qint32, QWidget*) override
+    {
+        opened << QStringLiteral("CreateParametersAutomatically");
+        return onCreateParameters && onCreateParameters();
+    }
     void ShowReportTemplate(front::Session&, qint32 reportID) override
     {
         opened << QStringLiteral("ShowReportTemplate");

@@ -12,6 +12,9 @@
 #include "management/Messages.h"
 #include "management/ui/FormReportMan.h"
 #include "management/ui/FormSearch.h"
+#include "parameters/ui/FormDefineParameter.h"
+#include "parameters/ui/FormParameterCreator.h"
+#include "parameters/ui/FormReportForm.h"
 #include "presentation/Scheduler.h"
 #include "presentation/ui/FormReportBuilder.h"
 #include "presentation/ui/KelvoReport.h"
@@ -66,6 +69,24 @@ bool ProgramWindows::EditReportQuery(front::Session& session, qint32 reportID, Q
     design::FormReportQuery editor(session, m_prompter, *this, reportID, copying, caller);
     show(editor, true);
     return editor.saved();
+}
+
+void ProgramWindows::ShowNDefineParameter(front::Session& session, qint32 reportID, QWidget* caller)
+{
+    parameters::FormDefineParameter dialog(session, m_prompter, *this, caller);
+    dialog.ShowNDefineParameter(reportID);
+}
+
+bool ProgramWindows::EditReportForm(front::Session& session, qint32 reportID, QWidget* caller)
+{
+    parameters::FormReportForm dialog(session, m_prompter, *this, caller);
+    return dialog.EditReportForm(reportID);
+}
+
+bool ProgramWindows::CreateParametersAutomatically(front::Session& session, qint32 reportID, QWidget* caller)
+{
+    parameters::FormParameterCreator dialog(session, m_prompter, *this, reportID, caller);
+    return dialog.CreateParametersAutomatically();
 }
 
 void ProgramWindows::ShowScheduler(front::Session& session, qint32 reportID)

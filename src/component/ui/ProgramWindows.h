@@ -35,6 +35,9 @@ public:
     std::optional<qint32> ChooseReport(front::Session& session) override;
     void DesignReport(front::Session& session, qint32 reportID, QWidget* manager, bool run) override;
     bool EditReportQuery(front::Session& session, qint32 reportID, QWidget* caller) override;
+    void ShowNDefineParameter(front::Session& session, qint32 reportID, QWidget* caller) override;
+    bool EditReportForm(front::Session& session, qint32 reportID, QWidget* caller) override;
+    bool CreateParametersAutomatically(front::Session& session, qint32 reportID, QWidget* caller) override;
     void ShowReportTemplate(front::Session& session, qint32 reportID) override;
     void RunFormGenerator(front::Session& session, qint32 formType, std::optional<qint32> reportID) override;
     void ShowScheduler(front::Session& session, qint32 reportID) override;

@@ -1,32 +1,23 @@
 #pragma once
 
+#include "front/ui/WindowParts.h"
+
 #include <QString>
 #include <QSyntaxHighlighter>
 
-#include <initializer_list>
-
-class QAction;
-class QBoxLayout;
-#include <QLabel>
 class QPlainTextEdit;
 class QTextDocument;
-class QToolButton;
 class QWidget;
 
-// Pieces the query designer's windows are built from.
+// Pieces the query designer's windows are built from, besides the common
+// ones.
 namespace kelvo::design {
 
-// A command of the window: a button named after the original control whose
-// action (same name) the handlers connect to.
-QAction& MakeCommand(QWidget& window, const char* name, const QString& caption);
-QToolButton& CommandButton(QWidget& window, const char* name);
-
-// A row of the named command buttons, at the window's far end (the
-// accept/cancel row), or a column of them with room below.
-QBoxLayout* ButtonRow(QWidget& window, std::initializer_list<const char*> names);
-QBoxLayout* ButtonColumn(QWidget& window, std::initializer_list<const char*> names);
-
-QLabel* MakeLabel(QWidget& window, const QString& text, const char* name = nullptr);
+using front::ButtonColumn;
+using front::ButtonRow;
+using front::CommandButton;
+using front::MakeCommand;
+using front::MakeLabel;
 
 // A box of English SQL text: left to right inside the right-to-left window,
 // a fixed-width font, keywords highlighted; read-only until allowed.

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -61,14 +62,6 @@ QTreeWidgetItem* AddPlaceholder(QTreeWidgetItem* parent)
     item->setData(0, kTagRole, kPlaceholder);
     item->setData(0, kOtherTextRole, kPlaceholder);
     return item;
-}
-
-// The table name of a column key's parent: "Ttable#column" → "table".
-QString TableOfKey(const QString& key)
-{
-    const QString body = key.mid(1);
-    const qsizetype hash = body.indexOf(u'#');
-    return hash < 0 ? body : body.left(hash);
 }
 
 } // namespace

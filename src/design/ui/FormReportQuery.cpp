@@ -23,6 +23,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -88,8 +89,11 @@ FormReportQuery::FormReportQuery(front::Session& session, front::Prompter& promp
     buildProcedureFrame(*m_procedureFrame);
 
     m_commands.connect(MakeCommand(*this, "cmdPars", kCheckQueryCaption), [this] { checkQuery(); });
-    m_commands.connect(MakeCommand(*this, "cmdDefParameter", kDefineParameterCaption),
-                       [this] { m_prompter.ShowMessage(kErrorTitle, kParametersNotYetMessage); });
+    m_commands.connect(MakeCommand(*this, "cmdDefParameter", kDefineParameterCaption), [this] {
+        m_windows.ShowNDefineParameter(m_session, m_reportID, this);
+        // The procedure's values list the parameters as they now are.
+        fillProcedureValues();
+    });
     m_commands.connect(MakeCommand(*this, "cmdClear", kDeleteCaption), [this] { clearEditor(); });
     m_commands.connect(MakeCommand(*this, "cmdFinalSave", kSaveCaption), [this] { save(); }, kSaveFailedMessage);
     m_commands.connect(MakeCommand(*this, "cmdCancel", kCancelCaption), [this] { reject(); });

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QToolButton>

@@ -33,6 +33,13 @@ public:
     // caller is the window asking, whose manager says whether a report is
     // being inserted from another.
     virtual bool EditReportQuery(Session& session, qint32 reportID, QWidget* caller) = 0;
+    // The report's parameter definitions, modally.
+    virtual void ShowNDefineParameter(Session& session, qint32 reportID, QWidget* caller) = 0;
+    // The layout of the report's parameter form, modally; true when it saved.
+    virtual bool EditReportForm(Session& session, qint32 reportID, QWidget* caller) = 0;
+    // The creation of the report's parameters from the columns of the query
+    // being designed, modally; true when at least one was created.
+    virtual bool CreateParametersAutomatically(Session& session, qint32 reportID, QWidget* caller) = 0;
     // The host's report-template component on the report.
     virtual void ShowReportTemplate(Session& session, qint32 reportID) = 0;
     // The host's form generator on its form type: on the report (View) when

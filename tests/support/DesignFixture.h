@@ -14,7 +14,7 @@
 namespace kelvo::test {
 
 // A session on a fresh demo catalogue with the scripted prompter and the
-// recording windows, for the query designer's windows.
+// recording windows, for the designer's and the parameters' windows.
 struct DesignFixture : ::testing::Test {
     TempCatalogue catalogue = TempCatalogue::demo();
     front::Session session;
