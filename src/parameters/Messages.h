@@ -32,7 +32,6 @@ inline const QString kColSpanLabel = QStringLiteral("طول جزء سازنده:
 inline const QString kRowSpanLabel = QStringLiteral("عرض جزء سازنده:");
 inline const QString kSequenceLabel = QStringLiteral("شماره ترتيب:");
 inline const QString kVisibleCaption = QStringLiteral("قابل مشاهده");
-inline const QString kCaptionCaption = QStringLiteral("...");
 inline const QString kNewCaption = QStringLiteral("جديد");
 inline const QString kEditCaption = QStringLiteral("اصلاح");
 inline const QString kDeleteCaption = QStringLiteral("حذف");

@@ -60,9 +60,9 @@ ViewBoxes ViewBoxesOf(std::optional<int> controlTypeID)
     case kDropDownControl:
         return ViewBoxes::Major;
     case kMultiListControl:
-    case 13:
-    case 4:
-    case 2:
+    case kSelectorControl:
+    case kTreeSelectorControl:
+    case kSearchSelectorControl:
         return ViewBoxes::Both;
     default:
         return ViewBoxes::None;

@@ -22,6 +22,9 @@ namespace kelvo::parameters {
 inline constexpr int kTextBoxControl = 1002; // a new parameter's kind
 inline constexpr int kDropDownControl = 1003; // one view
 inline constexpr int kMultiListControl = 1007; // two views, at least five rows
+inline constexpr int kSelectorControl = 13;     // two views
+inline constexpr int kTreeSelectorControl = 4;  // two views
+inline constexpr int kSearchSelectorControl = 2; // two views
 inline constexpr int kMultiListMinRows = 5;
 
 // The form grid's defaults: the width never changes; a report without a

@@ -1,5 +1,6 @@
 // The query designer's windows, offscreen, driven as a user would.
 #include "support/DesignFixture.h"
+#include "support/ReportRuns.h"
 
 #include "controls/ui/KelvoSelector.h"
 #include "design/QueryDesign.h"
@@ -18,12 +19,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QDir>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace kelvo;
 using namespace kelvo::design;
@@ -415,12 +414,7 @@ TEST_F(Designer, ATypicalRequestDesignedVisuallyRunsInTheViewer)
     presentation::KelvoReport control(prompter, windows);
     control.setOleConnectionString(catalogue.connectionString());
     control.setUserID(1);
-    QEventLoop loop;
-    QObject::connect(&control, &presentation::KelvoReport::runEnded, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    control.RunReport(report);
-    if (control.isRunning())
-        loop.exec();
+    test::RunToEnd(control, report);
     ASSERT_TRUE(prompter.entries().isEmpty()) << prompter.last().details.toStdString();
     db::Recordset direct = db().openRecordset(stored.english);
     presentation::ReportGrid& grid = *control.ResultGrid();

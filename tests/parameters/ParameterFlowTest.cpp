@@ -1,6 +1,7 @@
 // Parameters defined from the SQL editor through the program's windows, then
 // asked on the parameter form at the next run of the report.
 #include "support/DesignFixture.h"
+#include "support/ReportRuns.h"
 
 #include "component/ui/ProgramWindows.h"
 #include "controls/ui/KelvoDate.h"
@@ -19,13 +20,11 @@
 #include "text/PersianDate.h"
 
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 using namespace kelvo;
 using test::Child;
@@ -70,12 +69,7 @@ struct ParameterFlow : test::DesignFixture {
     {
         control.setOleConnectionString(catalogue.connectionString());
         control.setUserID(1);
-        QEventLoop loop;
-        QObject::connect(&control, &presentation::KelvoReport::runEnded, &loop, &QEventLoop::quit);
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        control.RunReport(report);
-        if (control.isRunning())
-            loop.exec();
+        test::RunToEnd(control, report);
     }
 
     // The grid cell of a parameter's control: row, column, row span, column span.

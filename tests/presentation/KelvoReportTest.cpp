@@ -7,6 +7,7 @@
 #include "presentation/ui/KelvoReport.h"
 #include "presentation/ui/ParameterForm.h"
 #include "presentation/ui/ReportGrid.h"
+#include "support/ReportRuns.h"
 #include "support/WindowFixture.h"
 #include "text/PersianText.h"
 
@@ -15,13 +16,11 @@
 #include <QProcess>
 #include <QMenu>
 #include <QPrintPreviewWidget>
-#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QElapsedTimer>
 #include <QThread>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kelvo;
@@ -47,15 +46,7 @@ struct DisplayControl : ::testing::Test {
     }
 
     // Runs a report and waits until its run has ended (ten seconds at most).
-    void run(qint32 report)
-    {
-        QEventLoop loop;
-        QObject::connect(&control, &KelvoReport::runEnded, &loop, &QEventLoop::quit);
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        control.RunReport(report);
-        if (control.isRunning())
-            loop.exec();
-    }
+    void run(qint32 report) { test::RunToEnd(control, report); }
     qint32 addReport(const QString& query)
     {
         return catalogue.connection()

@@ -13,12 +13,11 @@
 #include "presentation/ui/FormReportBuilder.h"
 #include "presentation/ui/KelvoReport.h"
 #include "presentation/ui/ReportGrid.h"
+#include "support/ReportRuns.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPointer>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kelvo;
@@ -27,15 +26,7 @@ using Kind = front::ScriptedPrompter::Kind;
 
 namespace {
 
-void WaitForRun(KelvoReport& control)
-{
-    if (!control.isRunning())
-        return;
-    QEventLoop loop;
-    QObject::connect(&control, &KelvoReport::runEnded, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using test::WaitForRun;
 
 // The parameterless viewer shown with this caption; null when none is.
 FormViewReport* ShownViewer(const QString& title)
