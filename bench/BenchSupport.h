@@ -39,6 +39,9 @@ public:
     void ShowNDefineParameter(front::Session&, qint32, QWidget*) override {}
     bool EditReportForm(front::Session&, qint32, QWidget*) override { return false; }
     bool CreateParametersAutomatically(front::Session&, qint32, QWidget*) override { return false; }
+    void EditReportLinks(front::Session&, qint32, const QStringList&, QWidget*) override {}
+    void EditReportButtons(front::Session&, qint32, QWidget*) override {}
+    void ShowCalledReport(const front::CalledReportRun&) override {}
     void ShowReportTemplate(front::Session&, qint32) override {}
     void RunFormGenerator(front::Session&, qint32, std::optional<qint32>) override {}
     void ShowScheduler(front::Session&, qint32) override {}

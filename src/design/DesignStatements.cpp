@@ -36,20 +36,6 @@ QString UpdateProcedureCall()
     return QStringLiteral("Update tblKelvoReport Set SQLSP=?, FarsiSQLSP=? Where ID = ?");
 }
 
-QString ProcedureExists()
-{
-    return QStringLiteral("Select ID from sysobjects where name like ?") + Dialect::likeEscape();
-}
-
-QString ProcedureParameters()
-{
-    return QStringLiteral(
-               "Select syscolumns.name, systypes.name as type, syscolumns.length, syscolumns.isOutParam "
-               "from sysobjects inner join syscolumns on syscolumns.id = sysobjects.id "
-               "inner join systypes on syscolumns.xtype = systypes.xtype where sysobjects.name like ?") +
-           Dialect::likeEscape() + QStringLiteral(" Order by ColOrder");
-}
-
 QString ReportParameters()
 {
     return QStringLiteral("Select * from tblKelvoReportParameter Where ReportID = ? Order by Name");

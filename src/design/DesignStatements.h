@@ -23,10 +23,6 @@ QString UpdateIsStoredProcedure();
 // Bound: SQLSP, FarsiSQLSP (or NULL), report.
 QString UpdateProcedureCall();
 
-// A procedure by name in the catalogue views; bound: its like literal.
-QString ProcedureExists();
-QString ProcedureParameters();
-
 // The report's parameters by name; bound: the report.
 QString ReportParameters();
 // One parameter with its control type's name; bound: parameter, report.

@@ -84,33 +84,9 @@ void CheckQuery(db::Connection& db, const QString& text)
 
 // ---------------------------------------------------------------- procedures
 
-bool ProcedureExists(db::Connection& db, const QString& name)
+QString ProcedureCallHelp(const QString& procedure, const QList<repository::ProcedureParameterInfo>& parameters)
 {
-    const sql::Dialect dialect = sql::Dialect::Of(db);
-    return !db.openRecordset(statements::ProcedureExists(), {dialect.likeLiteral(name)}).eof();
-}
-
-QList<ProcedureParameterInfo> ProcedureParameters(db::Connection& db, const QString& name)
-{
-    const sql::Dialect dialect = sql::Dialect::Of(db);
-    QList<ProcedureParameterInfo> parameters;
-    db::Recordset rs = db.openRecordset(statements::ProcedureParameters(), {dialect.likeLiteral(name)},
-                                        db::CursorType::ForwardOnly);
-    while (!rs.eof()) {
-        parameters.append({rs.text(QStringLiteral("name")), rs.text(QStringLiteral("type")),
-                           rs.value(QStringLiteral("length")).toInt(),
-                           rs.value(QStringLiteral("isOutParam")).toInt() != 0});
-        rs.moveNext();
-    }
-    return parameters;
-}
-
-QString ProcedureCallHelp(const QString& procedure, const QList<ProcedureParameterInfo>& parameters)
-{
-    QStringList items;
-    for (const ProcedureParameterInfo& p : parameters)
-        items << p.name + u' ' + p.type + (p.isOutput ? QStringLiteral(" OUTPUT") : QString());
-    return kHowToCallCaption + QStringLiteral(": ") + procedure + u' ' + items.join(QStringLiteral(", "));
+    return kHowToCallCaption + QStringLiteral(": ") + repository::ProcedureSignature(procedure, parameters);
 }
 
 // ---------------------------------------------------------------- parameters

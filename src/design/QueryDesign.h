@@ -1,6 +1,7 @@
 #pragma once
 
 #include "query/QueryModel.h"
+#include "repository/Procedures.h"
 
 #include <QList>
 #include <QString>
@@ -53,16 +54,8 @@ void CheckQuery(db::Connection& db, const QString& text);
 
 // ---------------------------------------------------------------- procedures
 
-struct ProcedureParameterInfo {
-    QString name, type;
-    int length = 0;
-    bool isOutput = false;
-};
-bool ProcedureExists(db::Connection& db, const QString& name);
-QList<ProcedureParameterInfo> ProcedureParameters(db::Connection& db, const QString& name);
-// "نحوه فراخواني" (how to call) with the procedure's name and its parameters:
-// "name type[ OUTPUT]", separated by ", ".
-QString ProcedureCallHelp(const QString& procedure, const QList<ProcedureParameterInfo>& parameters);
+// "نحوه فراخواني" (how to call) before the procedure's signature.
+QString ProcedureCallHelp(const QString& procedure, const QList<repository::ProcedureParameterInfo>& parameters);
 
 // ---------------------------------------------------------------- parameters
 

@@ -69,4 +69,29 @@ inline const QString kRowHeightLabel = QStringLiteral("ارتفاع رديف:");
 inline const QString kFormTooNarrowMessage =
     QStringLiteral("طول ستونهاي فرم بايد مساوي يا بيشتر از طول جزءهاي سازنده باشد.");
 
+// Related reports.
+inline const QString kRelReportTitle = QStringLiteral("گزارشهاي مرتبط");
+inline const QString kCalledReportLabel = QStringLiteral("گزارش فراخواني شونده:");
+inline const QString kCalledParameterLabel = QStringLiteral("پارامتر گزارش فراخواني شونده:");
+inline const QString kSourceLabel = QStringLiteral("مقدار از ستون يا پارامتر:");
+inline const QString kContinueCaption = QStringLiteral("ثبت");
+inline const QString kNoCalledParametersMessage =
+    QStringLiteral("گزارش فراخواني شونده فاقد پارامتر است. عمل ثبت انجام نميشود.");
+inline const QString kDeleteLinkTitle = QStringLiteral("حذف ارتباط");
+inline const QString kDeleteLinkQuestion = QStringLiteral("آيا مطمئن كه قصد حذف فراخواني گزارش را داريد؟");
+
+// Action buttons.
+inline const QString kButtonsTitle = QStringLiteral("دکمههاي گزارش");
+inline const QString kNewButtonTitle = QStringLiteral("دکمه جديد");
+inline const QString kButtonsHeader = QStringLiteral("رديف |^عنوان دکمه |^نام |^شماره رايانه اي");
+inline const QString kButtonValuesHeader = QStringLiteral("رديف  |^نام ");
+inline const QString kButtonCaptionLabel = QStringLiteral("عنوان:");
+inline const QString kProcedureLabel = QStringLiteral("نام روال:");
+inline const QString kHowToCallCaption = QStringLiteral("نحوه فراخواني");
+inline const QString kChooseProcedureHint = QStringLiteral("براي مشاهده نحوه فراخواني روالي را مشخص نماييد.");
+inline const QString kColumnOrValueLabel = QStringLiteral("ستون/مقدار:");
+inline const QString kValuesCaption = QStringLiteral("مقادير...");
+inline const QString kAddCaption = QStringLiteral("اضافه");
+inline const QString kEveryParameterMessage = QStringLiteral("به همه پارامترها بايد مقداري مشخص کرد. ");
+
 } // namespace kelvo::parameters

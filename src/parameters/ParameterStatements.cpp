@@ -102,4 +102,81 @@ QString CreateParameterProcedure()
     return QStringLiteral("spKelvoCreateReportParameter");
 }
 
+QString LinksOfCaller()
+{
+    return QStringLiteral("Select * from tblKelvoRelatedReports Where CallerReportID=?");
+}
+
+QString ParametersByNumber()
+{
+    return QStringLiteral("Select * from tblKelvoReportParameter Where ReportID=? Order by ParameterID");
+}
+
+QString LinksBetween()
+{
+    return QStringLiteral("Select * from tblKelvoRelatedReports Where CallerReportID=? and CalledReportID=?");
+}
+
+QString DeletePrimaryLinks(const sql::Dialect& dialect)
+{
+    return QStringLiteral("Delete tblKelvoRelatedReports Where CallerReportID=? and %1=0")
+        .arg(dialect.isNull(QStringLiteral("isSecondary"), QStringLiteral("0")));
+}
+
+QString InsertLink()
+{
+    return QStringLiteral("Insert Into tblKelvoRelatedReports (CallerReportID, CalledReportID, CalledParameterID, "
+                          "CallerReportColumn, CallerParameterID) Values(?, ?, ?, ?, ?)");
+}
+
+QString DeleteAllLinks()
+{
+    return QStringLiteral("Delete tblKelvoRelatedReports Where CallerReportID=?");
+}
+
+QString ReportButtons()
+{
+    return QStringLiteral("select * from tblKelvoReportButtons where ReportID=?");
+}
+
+QString Button()
+{
+    return QStringLiteral("select * from tblKelvoReportButtons where Id=?");
+}
+
+QString StoredProcedureByName()
+{
+    return QStringLiteral("select * from vwStoredProcedures where name=?");
+}
+
+QString ButtonDetails()
+{
+    return QStringLiteral("select * from tblKelvoReportButtonsDetail where ButtonID= ? order by seq ");
+}
+
+QString InsertButton()
+{
+    return QStringLiteral("insert into tblKelvoReportButtons(ReportID,Caption,SPName)values(? ,?,? ) ");
+}
+
+QString UpdateButton()
+{
+    return QStringLiteral("update tblKelvoReportButtons   set  Caption=? ,ReportID=? ,SPName=?  where ID=?");
+}
+
+QString DeleteButtonDetails()
+{
+    return QStringLiteral("delete from tblKelvoReportButtonsDetail  where ButtonID= ?");
+}
+
+QString InsertButtonDetail()
+{
+    return QStringLiteral("insert into tblKelvoReportButtonsDetail(ButtonID,Seq,ParName,Type)values(?,?  ,?,?)");
+}
+
+QString DeleteButton()
+{
+    return QStringLiteral("delete from tblKelvoReportButtons where ID=?");
+}
+
 } // namespace kelvo::parameters::statements

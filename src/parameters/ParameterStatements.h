@@ -55,4 +55,41 @@ QString UpdateFormGrid();
 // called with ReportID, TableName and ColumnName.
 QString CreateParameterProcedure();
 
+// ---------------------------------------------------------------- report links
+
+// The report's links; bound: the caller.
+QString LinksOfCaller();
+// A report's parameters by number; bound: the report.
+QString ParametersByNumber();
+// The caller's links to one report; bound: caller, called.
+QString LinksBetween();
+// The links this dialog writes (not the secondary ones); bound: the caller.
+QString DeletePrimaryLinks(const sql::Dialect& dialect);
+// Bound: caller, called, called parameter, column heading or NULL, caller
+// parameter or NULL.
+QString InsertLink();
+// Every link of the caller; bound: the caller.
+QString DeleteAllLinks();
+
+// ---------------------------------------------------------------- action buttons
+
+// Bound: the report.
+QString ReportButtons();
+// Bound: the button.
+QString Button();
+// The catalogue's procedure of this name; bound: the name.
+QString StoredProcedureByName();
+// Bound: the button.
+QString ButtonDetails();
+// Bound: report, caption, procedure.
+QString InsertButton();
+// Bound: caption, report, procedure, button.
+QString UpdateButton();
+// Bound: the button.
+QString DeleteButtonDetails();
+// Bound: button, Seq, ParName, Type.
+QString InsertButtonDetail();
+// Bound: the button.
+QString DeleteButton();
+
 } // namespace kelvo::parameters::statements

@@ -15,6 +15,19 @@ inline const QString kEmptyParameterMessage = QStringLiteral("مقدار «%1» 
 inline const QString kRunFailedMessage = QStringLiteral("اجراي گزارش با خطا روبرو شد.");
 inline const QString kRunCancelledMessage = QStringLiteral("اجراي گزارش لغو شد.");
 
+// Opening a called report and pressing an action button.
+inline const QString kOpenReportCaption = QStringLiteral("نمايش گزارش «%1»");
+inline const QString kMissingHeadingMessage =
+    QStringLiteral("ستون «%1» در نتيجه اين گزارش نيست؛ گزارش «%2» بدون مقدار آن اجرا نميشود.");
+inline const QString kButtonTitle = QStringLiteral("اجراي روال");
+inline const QString kButtonQuestion = QStringLiteral("دكمه «%1» روال «%2» را براي سطر جاري اجرا ميكند. ادامه ميدهيد؟");
+inline const QString kButtonDoneMessage = QStringLiteral("روال «%1» اجرا شد.");
+inline const QString kReturnValueLine = QStringLiteral("مقدار بازگشتي: %1");
+inline const QString kButtonFailedMessage = QStringLiteral("اجراي روال «%1» با خطا روبرو شد.");
+inline const QString kArgumentCountMessage =
+    QStringLiteral("روال «%1» %2 پارامتر دارد، ولي براي دكمه «%3» %4 مقدار تعريف شده است.");
+inline const QString kNoProcedureMessage = QStringLiteral("روال «%1» در پايگاه داده وجود ندارد.");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
 inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");

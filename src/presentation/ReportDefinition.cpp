@@ -96,6 +96,24 @@ std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 
         l.makeSum = rs.isSet(QStringLiteral("MakeSum"));
         d.layout.append(l);
     }
+    for (db::Recordset rs = db.openRecordset(statements::ReportLinks(), {reportID}); !rs.eof(); rs.moveNext()) {
+        ReportLink link;
+        link.calledReportID = rs.value(QStringLiteral("CalledReportID")).toInt();
+        link.calledTitle = rs.text(QStringLiteral("Title"));
+        link.calledParameterID = rs.value(QStringLiteral("CalledParameterID")).toInt();
+        link.callerReportColumn = rs.text(QStringLiteral("CallerReportColumn"));
+        const QVariant parameter = rs.value(QStringLiteral("CallerParameterID"));
+        if (!parameter.isNull() && !parameter.toString().trimmed().isEmpty())
+            link.callerParameterID = parameter.toInt();
+        d.links.append(link);
+    }
+    for (db::Recordset rs = db.openRecordset(statements::ReportButtons(), {reportID}); !rs.eof(); rs.moveNext()) {
+        const qint32 id = rs.value(QStringLiteral("ID")).toInt();
+        if (d.buttons.isEmpty() || d.buttons.last().id != id)
+            d.buttons.append({id, rs.text(QStringLiteral("Caption")), rs.text(QStringLiteral("SPName")), {}});
+        if (!rs.value(QStringLiteral("Seq")).isNull())
+            d.buttons.last().arguments.append({rs.text(QStringLiteral("ParName")), rs.text(QStringLiteral("Type"))});
+    }
     return d;
 }
 

@@ -56,6 +56,31 @@ struct ColumnLayout {
     bool makeSum = false;
 };
 
+// One parameter of a called report fed from the calling report: from the
+// clicked row's column with this heading, or from the value a parameter of
+// the caller had in the run.
+struct ReportLink {
+    qint32 calledReportID = 0;
+    QString calledTitle;
+    qint32 calledParameterID = 0;
+    QString callerReportColumn;           // empty when a parameter feeds it
+    std::optional<qint32> callerParameterID; // none when a column feeds it
+};
+
+// A button that calls a stored procedure with one value per parameter, in
+// call order: the current row's value of the column with this heading, or
+// the text itself as a constant, converted by the parameter's SQL type.
+struct ButtonArgument {
+    QString parName;
+    QString type;
+};
+struct ActionButton {
+    qint32 id = 0;
+    QString caption;
+    QString procedure;
+    QList<ButtonArgument> arguments;
+};
+
 struct ReportDefinition {
     qint32 id = -1;
     QString title;
@@ -67,6 +92,8 @@ struct ReportDefinition {
     int formRowHeight = 400;   // ReportRowHeight, twips
     int gridRowHeight = 240;   // GridRowHeight, twips
     QList<ColumnLayout> layout;
+    QList<ReportLink> links; // by called report
+    QList<ActionButton> buttons;
 
     // The text that runs: the procedure call or the query; empty when the
     // report has neither.

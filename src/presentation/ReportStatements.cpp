@@ -17,4 +17,19 @@ QString ReportLayout()
     return QStringLiteral("Select * from tblKelvoReportLayout Where ReportID = ? Order by ColumnNumber");
 }
 
+QString ReportLinks()
+{
+    return QStringLiteral(
+        "Select l.CalledReportID, l.CalledParameterID, l.CallerReportColumn, l.CallerParameterID, r.Title "
+        "From tblKelvoRelatedReports l Left Join tblKelvoReport r On r.ID = l.CalledReportID "
+        "Where l.CallerReportID = ? Order by l.CalledReportID, l.CalledParameterID");
+}
+
+QString ReportButtons()
+{
+    return QStringLiteral("Select b.ID, b.Caption, b.SPName, d.Seq, d.ParName, d.Type "
+                          "From tblKelvoReportButtons b Left Join tblKelvoReportButtonsDetail d On d.ButtonID = b.ID "
+                          "Where b.ReportID = ? Order by b.ID, d.Seq");
+}
+
 } // namespace kelvo::presentation::statements

@@ -9,5 +9,9 @@ namespace kelvo::presentation::statements {
 QString ReportRow();
 QString ReportParameters(); // in form order
 QString ReportLayout();
+// The reports it calls, with the called report's title, by called report.
+QString ReportLinks();
+// Its action buttons with their values in call order.
+QString ReportButtons();
 
 } // namespace kelvo::presentation::statements

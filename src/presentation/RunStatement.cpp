@@ -180,13 +180,18 @@ RunStatement BuildRunStatement(const ReportDefinition& definition, const Paramet
 
 QVariant ParameterValueFromText(const ReportParameter& parameter, const QString& typed)
 {
+    return ValueOfType(parameter.type, typed, parameter.title());
+}
+
+QVariant ValueOfType(const QString& type, const QString& typed, const QString& title)
+{
     const QString value = text::AsciiDigits(typed).trimmed();
     if (value.isEmpty())
         return {};
-    if (!query::IsNumericType(parameter.type))
+    if (!query::IsNumericType(type))
         return typed.trimmed();
     if (!text::IsNumber(value))
-        throw RunError(kNotANumberMessage.arg(parameter.title()));
+        throw RunError(kNotANumberMessage.arg(title));
     const double number = text::LeadingNumber(value);
     if (number == qint64(number))
         return qint64(number);

@@ -56,6 +56,8 @@ RunStatement BuildRunStatement(const ReportDefinition& definition, const Paramet
 // type (RunError when the text is none), else the trimmed text. An empty
 // text gives NULL.
 QVariant ParameterValueFromText(const ReportParameter& parameter, const QString& text);
+// The same for a value of an SQL type; title names it in the message.
+QVariant ValueOfType(const QString& type, const QString& text, const QString& title);
 
 // The five environment texts, in the order of the value picker.
 const QStringList& EnvironmentTexts();

@@ -103,11 +103,12 @@ TEST_F(Records, ColumnValuesCarryTheNamesTheyReferTo)
 
 TEST_F(Records, ProcedureCallHelpListsTheParameters)
 {
-    ASSERT_TRUE(ProcedureExists(db(), "spKelvoGetMajorMinorViews"));
-    const QList<ProcedureParameterInfo> parameters = ProcedureParameters(db(), "spKelvoGetMajorMinorViews");
+    ASSERT_TRUE(repository::ProcedureExists(db(), "spKelvoGetMajorMinorViews"));
+    const QList<repository::ProcedureParameterInfo> parameters =
+        repository::ProcedureParameters(db(), "spKelvoGetMajorMinorViews");
     ASSERT_EQ(parameters.size(), 3);
     EXPECT_EQ(ProcedureCallHelp("spKelvoGetMajorMinorViews", parameters),
               QStringLiteral("نحوه فراخواني: spKelvoGetMajorMinorViews @ReferenceTable nvarchar, @MajorView nvarchar "
                              "OUTPUT, @MinorView nvarchar OUTPUT"));
-    EXPECT_FALSE(ProcedureExists(db(), "spNoSuch"));
+    EXPECT_FALSE(repository::ProcedureExists(db(), "spNoSuch"));
 }

@@ -129,6 +129,33 @@ public:
         opened << QStringLiteral("CreateParametersAutomatically");
         return onCreateParameters && onCreateParameters();
     }
+    struct LinksCall {
+        qint32 reportID;
+        QStringList headings;
+    };
+    QList<LinksCall> linkEdits;
+    std::function<void()> onEditLinks, onEditButtons; // the user's work in the window
+    void EditReportLinks(front::Session&, qint32 reportID, const QStringList& headings, QWidget*) override
+    {
+        opened << QStringLiteral("EditReportLinks");
+        linkEdits.append({reportID, headings});
+        if (onEditLinks)
+            onEditLinks();
+    }
+    QList<qint32> buttonEdits;
+    void EditReportButtons(front::Session&, qint32 reportID, QWidget*) override
+    {
+        opened << QStringLiteral("EditReportButtons");
+        buttonEdits << reportID;
+        if (onEditButtons)
+            onEditButtons();
+    }
+    QList<front::CalledReportRun> calledReports;
+    void ShowCalledReport(const front::CalledReportRun& run) override
+    {
+        opened << QStringLiteral("ShowCalledReport");
+        calledReports << run;
+    }
     void ShowReportTemplate(front::Session&, qint32 reportID) override
     {
         opened << QStringLiteral("ShowReportTemplate");

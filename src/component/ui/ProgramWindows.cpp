@@ -12,8 +12,10 @@
 #include "management/Messages.h"
 #include "management/ui/FormReportMan.h"
 #include "management/ui/FormSearch.h"
+#include "parameters/ui/FormButtons.h"
 #include "parameters/ui/FormDefineParameter.h"
 #include "parameters/ui/FormParameterCreator.h"
+#include "parameters/ui/FormRelReport.h"
 #include "parameters/ui/FormReportForm.h"
 #include "presentation/Scheduler.h"
 #include "presentation/ui/FormReportBuilder.h"
@@ -89,6 +91,27 @@ bool ProgramWindows::CreateParametersAutomatically(front::Session& session, qint
     return dialog.CreateParametersAutomatically();
 }
 
+void ProgramWindows::EditReportLinks(front::Session& session, qint32 reportID, const QStringList& headings,
+                                     QWidget* caller)
+{
+    parameters::FormRelReport dialog(session, m_prompter, *this, reportID, headings, caller);
+    show(dialog, true);
+}
+
+void ProgramWindows::EditReportButtons(front::Session& session, qint32 reportID, QWidget* caller)
+{
+    parameters::FormButtons dialog(session, m_prompter, *this, reportID, caller);
+    show(dialog, true);
+}
+
+void ProgramWindows::ShowCalledReport(const front::CalledReportRun& run)
+{
+    presentation::FormViewReport& window = openViewer(run.connectionString, run.userID, run.employeeID, run.positionID);
+    window.setWindowTitle(run.title);
+    window.KelvoReport1().RunCalledReport(run.reportID, run.fed);
+    show(window, false);
+}
+
 void ProgramWindows::ShowScheduler(front::Session& session, qint32 reportID)
 {
     presentation::ShowScheduler(m_components, m_prompter, session.context, reportID);
@@ -101,20 +124,27 @@ std::optional<QString> ProgramWindows::ChooseSaveFile(const QString& title, cons
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 
-void ProgramWindows::ShowReport(const front::ParameterlessReportRun& run)
+presentation::FormViewReport& ProgramWindows::openViewer(const QString& connectionString, qint16 userID,
+                                                          qint16 employeeID, qint16 positionID)
 {
     front::EnsureApplication();
     auto* window = new presentation::FormViewReport(m_prompter, *this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     presentation::KelvoReport& control = window->KelvoReport1();
     // The order the viewer is given its settings in.
-    control.setOleConnectionString(run.connectionString);
-    control.setPositionID(run.positionID);
-    control.setEmployeeID(run.employeeID);
-    control.setUserID(run.userID);
-    window->setWindowTitle(run.title);
-    control.RunReport(run.reportID, run.caller, QString());
-    show(*window, false);
+    control.setOleConnectionString(connectionString);
+    control.setPositionID(positionID);
+    control.setEmployeeID(employeeID);
+    control.setUserID(userID);
+    return *window;
+}
+
+void ProgramWindows::ShowReport(const front::ParameterlessReportRun& run)
+{
+    presentation::FormViewReport& window = openViewer(run.connectionString, run.userID, run.employeeID, run.positionID);
+    window.setWindowTitle(run.title);
+    window.KelvoReport1().RunReport(run.reportID, run.caller, QString());
+    show(window, false);
 }
 
 void ProgramWindows::ShowReportTemplate(front::Session& session, qint32 reportID)

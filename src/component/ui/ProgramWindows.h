@@ -16,6 +16,9 @@ class WindowRunner;
 namespace kelvo::management {
 class FormReportMan;
 }
+namespace kelvo::presentation {
+class FormViewReport;
+}
 
 namespace kelvo::component {
 
@@ -38,6 +41,11 @@ public:
     void ShowNDefineParameter(front::Session& session, qint32 reportID, QWidget* caller) override;
     bool EditReportForm(front::Session& session, qint32 reportID, QWidget* caller) override;
     bool CreateParametersAutomatically(front::Session& session, qint32 reportID, QWidget* caller) override;
+    void EditReportLinks(front::Session& session, qint32 reportID, const QStringList& headings,
+                         QWidget* caller) override;
+    void EditReportButtons(front::Session& session, qint32 reportID, QWidget* caller) override;
+    // FormViewReport on the called report, modeless, deleted when it closes.
+    void ShowCalledReport(const front::CalledReportRun& run) override;
     void ShowReportTemplate(front::Session& session, qint32 reportID) override;
     void RunFormGenerator(front::Session& session, qint32 formType, std::optional<qint32> reportID) override;
     void ShowScheduler(front::Session& session, qint32 reportID) override;
@@ -55,6 +63,9 @@ public:
 
 private:
     management::FormReportMan* openManager(front::Session& session);
+    // A new viewer, deleted when it closes, on the connection and identity.
+    presentation::FormViewReport& openViewer(const QString& connectionString, qint16 userID, qint16 employeeID,
+                                             qint16 positionID);
 
     front::Prompter& m_prompter;
     front::WindowRunner& m_runner;

@@ -488,9 +488,9 @@ void FormReportQuery::procedureChosen()
     if (m_procedure->IsEmpty())
         return;
     const QString name = m_procedure->Code();
-    if (!ProcedureExists(m_session.DtEn, name))
+    if (!repository::ProcedureExists(m_session.DtEn, name))
         return;
-    m_procedureHelp->setText(ProcedureCallHelp(name, ProcedureParameters(m_session.DtEn, name)));
+    m_procedureHelp->setText(ProcedureCallHelp(name, repository::ProcedureParameters(m_session.DtEn, name)));
 }
 
 void FormReportQuery::fillProcedureValues()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 #include <QtGlobal>
 
 #include <optional>
@@ -10,6 +13,19 @@ class QWidget;
 namespace kelvo::front {
 
 struct Session;
+
+// A report opened from a row of another: the viewer's connection and
+// identity, the report, and the values its fed parameters take (by
+// ParameterID).
+struct CalledReportRun {
+    QString connectionString;
+    qint16 userID = 0;
+    qint16 employeeID = 0;
+    qint16 positionID = 0;
+    qint32 reportID = 0;
+    QString title;
+    QHash<qint32, QVariantList> fed;
+};
 
 // The windows and host components a window opens, as typed calls. The
 // program's implementation builds and runs the real windows; a test installs
@@ -40,6 +56,13 @@ public:
     // The creation of the report's parameters from the columns of the query
     // being designed, modally; true when at least one was created.
     virtual bool CreateParametersAutomatically(Session& session, qint32 reportID, QWidget* caller) = 0;
+    // The reports the report calls and how their parameters are fed,
+    // modally; headings are those of the result shown.
+    virtual void EditReportLinks(Session& session, qint32 reportID, const QStringList& headings, QWidget* caller) = 0;
+    // The report's action buttons, modally.
+    virtual void EditReportButtons(Session& session, qint32 reportID, QWidget* caller) = 0;
+    // A viewer on a report opened from a row of another, modeless.
+    virtual void ShowCalledReport(const CalledReportRun& run) = 0;
     // The host's report-template component on the report.
     virtual void ShowReportTemplate(Session& session, qint32 reportID) = 0;
     // The host's form generator on its form type: on the report (View) when

@@ -47,11 +47,16 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
     addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, later(QStringLiteral("قالب ستونها")));
     addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, later(QStringLiteral("محاسبات سطري")));
     addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, later(QStringLiteral("نمودار")));
-    addCommand("RelReport", QStringLiteral("گزارشهاي مرتبط"), kRelReportFirst, [this, later] {
-        if (m_reportID > 0)
-            later(QStringLiteral("گزارشهاي مرتبط"))();
+    addCommand("RelReport", QStringLiteral("گزارشهاي مرتبط"), kRelReportFirst, [this] {
+        if (m_reportID <= 0)
+            return;
+        m_windows.EditReportLinks(m_session, m_reportID, shownHeadings(), this);
+        m_report->ReloadRowActions();
     });
-    addCommand("Buttons", QStringLiteral("دكمهها"), kButtonsFirst, later(QStringLiteral("دكمههاي گزارش")));
+    addCommand("Buttons", QStringLiteral("دكمهها"), kButtonsFirst, [this] {
+        m_windows.EditReportButtons(m_session, m_reportID, this);
+        m_report->ReloadRowActions();
+    });
     addCommand("ShowSQL", QStringLiteral("پرس و جو"), {}, [this] { m_windows.EditReportQuery(m_session, m_reportID, this); });
     addCommand("Schedule", QStringLiteral("زمانبندي"), {}, [this] { m_windows.ShowScheduler(m_session, m_reportID); });
     addCommand("AddTemplate", QStringLiteral("قالب"), {}, [] {}); // no effect
@@ -66,6 +71,15 @@ bool FormReportBuilder::hasRun() const
 {
     const ReportGrid& grid = *m_report->ResultGrid();
     return !(grid.TextMatrix(0, 1).trimmed().isEmpty() && grid.TextMatrix(0, 2).trimmed().isEmpty());
+}
+
+QStringList FormReportBuilder::shownHeadings() const
+{
+    const ReportGrid& grid = m_report->AlternateShown() ? *m_report->AlternateGrid() : *m_report->ResultGrid();
+    QStringList headings;
+    for (int c = 1; c < grid.Cols(); ++c)
+        headings << grid.TextMatrix(0, c);
+    return headings;
 }
 
 void FormReportBuilder::addCommand(const char* key, const QString& caption, const QString& notRunMessage,

@@ -38,6 +38,8 @@ private:
     void addCommand(const char* key, const QString& caption, const QString& notRunMessage,
                     std::function<void()> handler);
     void notYetAvailable(const QString& window);
+    // The headings of the result grid on display.
+    QStringList shownHeadings() const;
 
     front::Session& m_session;
     front::Prompter& m_prompter;

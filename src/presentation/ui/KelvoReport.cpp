@@ -41,7 +41,8 @@ const QString kExportFailed = QStringLiteral("نوشتن فايل خروجي ا�
 KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_windows(windows), m_model(new ResultModel(this)),
       m_resultGrid(new ReportGrid(this)), m_alternateGrid(new ReportGrid(this)), m_filter(new QLineEdit(this)),
-      m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this))
+      m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this)),
+      m_buttonBar(new QWidget(this))
 {
     setObjectName(QStringLiteral("KelvoReport1"));
     setLayoutDirection(Qt::RightToLeft);
@@ -77,6 +78,23 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     connect(xlsx, &QAction::triggered, this, [this] { chooseExport(ExportFormat::Xlsx); });
     connect(m_cancel, &QToolButton::clicked, this, &KelvoReport::cancel);
     connect(m_filter, &QLineEdit::textChanged, m_model, &ResultModel::setFilterText);
+    m_buttonBar->setObjectName(QStringLiteral("fraButtons"));
+    new QHBoxLayout(m_buttonBar);
+    m_buttonBar->layout()->setContentsMargins(0, 0, 0, 0);
+    m_buttonBar->hide();
+    m_resultGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_resultGrid, &QWidget::customContextMenuRequested, this, &KelvoReport::showRowMenu);
+    connect(m_resultGrid, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!m_definition)
+            return;
+        const QList<CalledReport> called = CalledReports(*m_definition);
+        if (called.size() == 1)
+            openCalledReport(called.first(), index.row());
+        else if (called.size() > 1)
+            showRowMenu(m_resultGrid->viewport()->mapFromGlobal(QCursor::pos()));
+    });
+    connect(m_resultGrid->selectionModel(), &QItemSelectionModel::currentChanged, this, &KelvoReport::updateButtons);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &KelvoReport::updateButtons);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(m_filter, 1);
@@ -86,6 +104,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(bar);
+    layout->addWidget(m_buttonBar);
     layout->addWidget(m_resultGrid, 1);
     layout->addWidget(m_alternateGrid, 1);
 }
@@ -105,23 +124,39 @@ bool KelvoReport::isRunning() const
 
 void KelvoReport::RunReport(qint32 reportID, const QString& caller, const QString&)
 {
-    cancel();
     m_caller = caller;
+    run(reportID, {}, true);
+}
+
+void KelvoReport::RunCalledReport(qint32 reportID, const ParameterValues& fed)
+{
+    m_caller.clear();
+    run(reportID, fed, false);
+}
+
+void KelvoReport::run(qint32 reportID, const ParameterValues& fed, bool askAlways)
+{
+    cancel();
+    m_keptRow = -1;
     try {
         m_definition = LoadReportDefinition(m_connection, reportID);
+        buildButtonBar();
         if (!m_definition) {
             m_prompter.ShowMessage(front::kErrorTitle, kNoReportMessage.arg(reportID));
             return;
         }
-        ParameterValues values;
+        ParameterValues values = fed;
         const bool asks = std::any_of(m_definition->parameters.begin(), m_definition->parameters.end(),
-                                      [](const ReportParameter& p) { return p.visible; });
+                                      [&](const ReportParameter& p) {
+                                          return p.visible && (askAlways || !fed.contains(p.parameterID));
+                                      });
         if (asks) {
-            ParameterForm form(*m_definition, m_connection, m_prompter, {}, this);
+            ParameterForm form(*m_definition, m_connection, m_prompter, fed, this);
             if (m_windows.show(form, true) != QDialog::Accepted)
                 return;
             values = form.values();
         }
+        m_values = values;
         m_environment.when = QDateTime::currentDateTime();
         startRun(BuildRunStatement(*m_definition, values, m_environment));
     } catch (const RunError& e) {
@@ -179,6 +214,11 @@ void KelvoReport::ended(const QString& status)
 {
     m_cancel->setEnabled(false);
     m_progress->setText(status);
+    // A run again after a button keeps the current row where it still is.
+    if (m_keptRow >= 0 && m_keptRow < m_model->rowCount())
+        m_resultGrid->setCurrentIndex(m_model->index(m_keptRow, 0));
+    m_keptRow = -1;
+    updateButtons();
     Q_EMIT runEnded();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/db/Connection.h"
 #include "presentation/ReportDefinition.h"
 #include "presentation/ReportExport.h"
+#include "presentation/RowActions.h"
 #include "presentation/RunStatement.h"
 
 #include <QElapsedTimer>
@@ -38,6 +39,12 @@ class ResultModel;
 // the stored column layout, a totals row and the grid row height. The grid
 // sorts by a heading and filters on a text; the control's menu exports to
 // CSV and Excel.
+//
+// A row leads on: when the report calls other reports, a double-click or the
+// row's context menu opens one in a new viewer, its parameters fed from the
+// row and from this run's parameter values; the report's action buttons,
+// above the grid, call their procedures with the current row's values and
+// then run the report again.
 class KelvoReport final : public QWidget {
     Q_OBJECT
 public:
@@ -53,6 +60,15 @@ public:
     // Runs report reportID; caller and extra are kept for the calling
     // report's feeds. Returns when the run has started (or was refused).
     void RunReport(qint32 reportID, const QString& caller = {}, const QString& extra = {});
+    // Runs a report opened from a row of another: the fed parameters take
+    // these values; the form asks only when a shown parameter is not fed.
+    void RunCalledReport(qint32 reportID, const ParameterValues& fed);
+    // Reads the report's links and buttons anew, after they were edited.
+    void ReloadRowActions();
+    // Opens the called report from a row of the grid shown.
+    void openCalledReport(const CalledReport& called, int gridRow);
+    // Presses an action button on the current row.
+    void pressButton(const ActionButton& button);
     // Redraws the result from the rows already fetched.
     void RefreshReport();
     // Applies the stored column layout again (read anew) to the rows fetched.
@@ -82,7 +98,12 @@ Q_SIGNALS:
     void runEnded();
 
 private:
+    void run(qint32 reportID, const ParameterValues& fed, bool askAlways);
     void startRun(const RunStatement& statement);
+    void buildButtonBar();
+    void updateButtons();
+    void showRowMenu(const QPoint& at);
+    QVariantList rowValues(int gridRow) const;
     void applyLayout();
     void showProgress(qint64 rows);
     void ended(const QString& status);
@@ -94,6 +115,8 @@ private:
     RunEnvironment m_environment;
     std::optional<ReportDefinition> m_definition;
     QString m_caller;
+    ParameterValues m_values; // of the last run
+    int m_keptRow = -1;       // the current row to restore after a run again
     ResultModel* m_model;
     ReportGrid* m_resultGrid;
     ReportGrid* m_alternateGrid;
@@ -101,6 +124,7 @@ private:
     QLabel* m_progress;
     QToolButton* m_cancel;
     QToolButton* m_export;
+    QWidget* m_buttonBar;
     std::unique_ptr<db::RowStream> m_stream;
     QElapsedTimer m_clock;
     bool m_resultSetTaken = false;
