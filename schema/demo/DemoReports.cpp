@@ -276,6 +276,24 @@ void WriteReports(RowWriter& w)
     Report longQuery{"کالاهای منتخب", "Chosen", "فهرست کالاهای فعال از میان کدهای منتخب", 3, 2, 0, {}, {}, {}, {}};
     longQuery.query = longProductQuery();
     writeReport(w, longQuery, created.addDays(20));
+
+    // The invoices of one customer, opened from a row of the customer summary:
+    // its parameter takes the row's customer name.
+    Report customerInvoices{"فاکتورهای یک مشتری", "CustInv", "فاکتورهای مشتری انتخاب شده از خلاصه فروش", 2, 2, 0,
+                            {}, {}, {}, {}};
+    customerInvoices.query.items = {join.query.items[0], join.query.items[1], join.query.items[3],
+                                    join.query.items[4]};
+    customerInvoices.query.from = join.query.from;
+    customerInvoices.query.where = join.query.where + QStringLiteral(" AND tblCustomer.Name = @CustomerName");
+    customerInvoices.query.farsiWhere =
+        join.query.farsiWhere + fa(" و ") + farsiRef(QStringLiteral("tblCustomer.Name")) + fa(" = @مشتری");
+    customerInvoices.query.orderBy = join.query.orderBy;
+    const int customerInvoicesId = writeReport(w, customerInvoices, created.addDays(24));
+    writeParameter(w, customerInvoicesId, 1, "CustomerName", "nvarchar", 1002, "مشتری", QVariant(), QVariant());
+    w.insert(QStringLiteral("tblKelvoRelatedReports"),
+             {QStringLiteral("CallerReportID"), QStringLiteral("CalledReportID"), QStringLiteral("CalledParameterID"),
+              QStringLiteral("CallerReportColumn"), QStringLiteral("CallerParameterID"), QStringLiteral("isSecondary")},
+             {groupedId, customerInvoicesId, 1, fa("مشتری"), QVariant(), 0});
 }
 
 } // namespace kelvo::schema::demo

@@ -93,8 +93,8 @@ TEST_F(FormSearchWindow, OpensRightToLeftWithEveryControl)
 TEST_F(FormSearchWindow, SearchListsReportsAndDoubleClickOpensOne)
 {
     search();
-    EXPECT_EQ(column(5), (QStringList{"1", "2", "3", "4", "5", "6"}));
-    EXPECT_EQ(column(0), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(column(5), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(column(0), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
     EXPECT_EQ(cell(1, 1), fa("فاکتورهای فروش"));
     EXPECT_EQ(cell(1, 4), fa("فاکتورها با نام مشتری"));
     EXPECT_FALSE(cell(1, 2).isEmpty()); // subsystem name

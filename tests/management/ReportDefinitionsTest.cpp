@@ -288,7 +288,7 @@ TEST_F(ReportDefinitions, FailureInTheRowWritesLeavesNothing)
     EXPECT_THROW(SaveReport(session, prompter, ManagerMode::InsertFrom, -1, 2, header("کپي نيمه کاره")),
                  db::DbError);
     EXPECT_EQ(reports(), before);
-    EXPECT_EQ(count("tblKelvoReportLayout where ReportID > 6"), 0);
+    EXPECT_EQ(count("tblKelvoReportLayout where ReportID > 7"), 0);
     // The connection is usable afterwards: no transaction was left open.
     EXPECT_FALSE(session.DtEn.inTransaction());
     db().execute("DROP TRIGGER refuseQueryCopy");
@@ -404,7 +404,7 @@ TEST_F(DeleteReports, ConfirmedDeleteRemovesTheReportAndWhatHangsOffIt)
     EXPECT_EQ(dependentRowsOf1(), 0);
     EXPECT_TRUE(scalar("select SearchReportID from tblKelvoFormType where ID=1101").isNull());
     EXPECT_EQ(count("tblKelvoReportLayout where ReportID<>1"), othersLayout);
-    EXPECT_EQ(count("tblKelvoReport"), 5);
+    EXPECT_EQ(count("tblKelvoReport"), 6);
 }
 
 // Nothing of a deleted report stays behind for a report that re-uses its

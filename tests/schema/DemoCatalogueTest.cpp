@@ -144,14 +144,14 @@ TEST_F(DemoCatalogue, PositionTreeListsEveryAncestorOnceByLevel)
               QStringList{"13"});
 }
 
-TEST_F(DemoCatalogue, HoldsSixSampleReportsThatRun)
+TEST_F(DemoCatalogue, HoldsSevenSampleReportsThatRun)
 {
-    ASSERT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 6);
+    ASSERT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 7);
     const QStringList titles = column(c, "Select Title from tblKelvoReport Order By ID");
     EXPECT_EQ(titles.value(0), fa("فهرست كاركنان"));
 
     // Every stored query is a SELECT of its own Farsi reading and runs as stored.
-    for (int id = 1; id <= 6; ++id) {
+    for (int id = 1; id <= 7; ++id) {
         Recordset rs = c.openRecordset(QStringLiteral("select * from tblKelvoReport where ID =%1").arg(id));
         if (rs.value("IsStoredProcedure").toInt() == 1)
             continue;
@@ -160,7 +160,10 @@ TEST_F(DemoCatalogue, HoldsSixSampleReportsThatRun)
         EXPECT_TRUE(query.endsWith(' ')) << id;
         EXPECT_TRUE(rs.text("FarsiSQLQuery").startsWith(fa("انتخاب "))) << id;
         EXPECT_TRUE(rs.text("FarsiSQLQuery").contains(fa(" از جداول "))) << id;
-        Recordset result = c.openRecordset(QString(query).replace("@DepartmentID", "2"));
+        Recordset result = c.openRecordset(
+            QString(query)
+                .replace("@DepartmentID", "2")
+                .replace("@CustomerName", "(SELECT min(n.Name) FROM tblCustomer n JOIN tblInvoice i ON i.CustomerID = n.ID)"));
         EXPECT_FALSE(result.eof()) << id;
         EXPECT_GT(scalar(c, QStringLiteral("Select count(*) from tblKelvoReportLayout Where ReportID=%1").arg(id)), 1);
     }
@@ -273,7 +276,7 @@ TEST(DemoBuild, RebuildReplacesTheOldCatalogueWhole)
     {
         Connection c(summary.connectionString);
         c.execute("Insert into tblKelvoReport (Title) values ('marker')");
-        EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 7);
+        EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 8);
     }
     // A journal left behind by a process that died on the old catalogue.
     QFile stale(dir.filePath("KelvoDemo.sqlite-wal"));
@@ -283,7 +286,7 @@ TEST(DemoBuild, RebuildReplacesTheOldCatalogueWhole)
     kelvo::schema::BuildDemoCatalogue(dir.path());
     EXPECT_FALSE(QFileInfo(dir.filePath("KelvoDemo.sqlite-wal")).size() == 4096);
     Connection c(summary.connectionString);
-    EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 6);
+    EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReport"), 7);
 
     // Nothing of the build is left beside the catalogue, and the folder
     // lists it once.
@@ -386,7 +389,7 @@ TEST_F(DemoCatalogue, SystemStatementsFindTheirTablesAndColumns)
              fa("فهرست موقت") +
              "' and not (tblKelvoReport.ID  in (Select IsNull(ReportID, -1) from tblKelvoFormType)) and "
              "tblKelvoReport.IsGeneral= 0",
-         5},
+         6},
         {"Select isnull(BasePath,'') as BasePath from tblKelvoBasePath", 1},
         {"Select Isnull(FullName,'') as Alias From tblUser Where ID=1", 1},
         {"Select Min(FormTypeID) as FormTypeID From tblKelvoFormTables Where IsPrimary=1 and TableName like "
@@ -432,20 +435,20 @@ TEST_F(DemoCatalogue, SystemStatementsFindTheirTablesAndColumns)
               "'1403/03/12')");
     const QStringList writes = {
         "Insert Into tblKelvoReportLayout(ReportID,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum) (Select "
-        "7,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum From tblKelvoReportLayout Where ReportID=4)",
+        "8,ColumnNumber,Alignment,Width,MergeType,TransposeType,MakeSum From tblKelvoReportLayout Where ReportID=4)",
         "Insert Into tblKelvoReportParameter(ReportID, ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,"
-        "RowSpan,Sequence,Description) (Select 7,ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,RowSpan,"
+        "RowSpan,Sequence,Description) (Select 8,ParameterID, Name,Type,ControlTypeID,MajorView,MinorView,ColSpan,RowSpan,"
         "Sequence,Description From tblKelvoReportParameter Where ReportID=4)",
         "Update tblKelvoReport set SQLQuery=(Select SQLQuery From tblKelvoReport Where ID=6 ) ,FarsiSQLQuery=(Select "
-        "FarsiSQLQuery From tblKelvoReport Where ID=6 ), Reserved=(Select Reserved From tblKelvoReport Where ID=6 ) Where ID=7",
+        "FarsiSQLQuery From tblKelvoReport Where ID=6 ), Reserved=(Select Reserved From tblKelvoReport Where ID=6 ) Where ID=8",
         "insert tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, JustShowPositiveValue, "
-        "FirstRowExpression) (Select 7, isnull(Max(ColumnNumber)+1, 0), 'a', 'b', NULL, 'c'  FROM tblKelvoReportExpression "
-        "Where ReportID=7)",
-        "update tblKelvoReport Set GridRowHeight=280 where ID=7",
-        "Delete tblKelvoRelatedReports Where CalledReportID = 7",
+        "FirstRowExpression) (Select 8, isnull(Max(ColumnNumber)+1, 0), 'a', 'b', NULL, 'c'  FROM tblKelvoReportExpression "
+        "Where ReportID=8)",
+        "update tblKelvoReport Set GridRowHeight=280 where ID=8",
+        "Delete tblKelvoRelatedReports Where CalledReportID = 8",
     };
     for (const QString& sql : writes)
         EXPECT_NO_THROW(c.execute(sql)) << sql.toStdString();
-    EXPECT_EQ(storedQuery(c, 7), storedQuery(c, 6));
-    EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReportLayout Where ReportID = 7"), 6);
+    EXPECT_EQ(storedQuery(c, 8), storedQuery(c, 6));
+    EXPECT_EQ(scalar(c, "Select count(*) from tblKelvoReportLayout Where ReportID = 8"), 6);
 }
