@@ -83,6 +83,7 @@ void KelvoReport::showRowMenu(const QPoint& at)
     if (!menu) {
         menu = new QMenu(this);
         menu->setObjectName(QStringLiteral("mnuRow"));
+        menu->setLayoutDirection(Qt::RightToLeft);
     }
     menu->clear();
     for (const CalledReport& report : called) {
