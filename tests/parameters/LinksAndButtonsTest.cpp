@@ -444,10 +444,7 @@ TEST_F(RowActions, ADoubleClickOnACustomerOpensItsInvoicesInANewViewer)
     const QString customer = summary.ResultGrid()->resultModel()->table().value(1, 0).toString();
     Q_EMIT summary.ResultGrid()->doubleClicked(summary.ResultGrid()->model()->index(1, 0));
 
-    presentation::FormViewReport* viewer = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "FormViewReport" && w->isVisible() && w->windowTitle() == fa("فاکتورهای یک مشتری"))
-            viewer = static_cast<presentation::FormViewReport*>(w);
+    presentation::FormViewReport* viewer = test::ShownViewer(fa("فاکتورهای یک مشتری"));
     ASSERT_NE(viewer, nullptr);
     test::WaitForRun(viewer->KelvoReport1());
     EXPECT_TRUE(prompter.entries().isEmpty());
@@ -466,14 +463,10 @@ TEST_F(RowActions, ADoubleClickOnACustomerOpensItsInvoicesInANewViewer)
 // when KELVO_SHOTS_DIR names a folder.
 TEST_F(RowActions, Picture)
 {
-    const QString folder = qEnvironmentVariable("KELVO_SHOTS_DIR");
+    const QString folder = test::PicturesFolder();
     if (folder.isEmpty())
         GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
-    const auto shoot = [&](QWidget& window, const char* name) {
-        window.show();
-        QApplication::processEvents();
-        window.grab().save(folder + u'/' + QLatin1String(name) + ".png");
-    };
+    const auto shoot = [&](QWidget& window, const char* name) { test::SavePicture(window, folder, name); };
     const QStringList headings{fa("مشتری"), fa("تعداد فاکتور"), fa("جمع مبلغ")};
     parameters::FormRelReport links(session, prompter, windows, kCustomerSummary, headings);
     Child<QComboBox>(links, "cmbParameter")->setCurrentIndex(0);

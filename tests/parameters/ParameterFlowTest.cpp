@@ -161,14 +161,10 @@ TEST_F(ParameterFlow, ParametersDefinedInTheEditorFilterTheNextRun)
 // a folder.
 TEST_F(ParameterFlow, Picture)
 {
-    const QString folder = qEnvironmentVariable("KELVO_SHOTS_DIR");
+    const QString folder = test::PicturesFolder();
     if (folder.isEmpty())
         GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
-    const auto shoot = [&](QWidget& window, const char* name) {
-        window.show();
-        QApplication::processEvents();
-        window.grab().save(folder + u'/' + QLatin1String(name) + ".png");
-    };
+    const auto shoot = [&](QWidget& window, const char* name) { test::SavePicture(window, folder, name); };
     db().execute("update tblKelvoReport set Cols = 2 where ID = ?", {report});
     parameters::FormDefineParameter dialog(session, prompter, program);
     dialog.open(report);

@@ -29,14 +29,7 @@ namespace {
 
 using test::WaitForRun;
 
-// The parameterless viewer shown with this caption; null when none is.
-FormViewReport* ShownViewer(const QString& title)
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "FormViewReport" && w->isVisible() && w->windowTitle() == title)
-            return static_cast<FormViewReport*>(w);
-    return nullptr;
-}
+using test::ShownViewer;
 
 struct Viewer : ::testing::Test {
     test::TempCatalogue catalogue = test::TempCatalogue::demo();

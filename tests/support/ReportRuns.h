@@ -1,8 +1,11 @@
 #pragma once
 
-// Waiting for a run of the report display control, for the tests of windows
-// that run reports.
+// Waiting for a run of the report display control and finding the viewers
+// it opens, for the tests of windows that run reports.
+#include "presentation/ui/FormReportBuilder.h"
 #include "presentation/ui/KelvoReport.h"
+
+#include <QApplication>
 
 #include <QEventLoop>
 #include <QTimer>
@@ -25,6 +28,15 @@ inline void RunToEnd(presentation::KelvoReport& control, qint32 reportID)
 {
     control.RunReport(reportID);
     WaitForRun(control);
+}
+
+// The viewer window shown with this caption; null when none is.
+inline presentation::FormViewReport* ShownViewer(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FormViewReport") && w->isVisible() && w->windowTitle() == title)
+            return static_cast<presentation::FormViewReport*>(w);
+    return nullptr;
 }
 
 } // namespace kelvo::test

@@ -51,6 +51,21 @@ inline void PressKey(QWidget& target, int key, Qt::KeyboardModifiers modifiers =
     QApplication::processEvents();
 }
 
+// The folder pictures of windows go to (KELVO_SHOTS_DIR); empty when none
+// is asked for.
+inline QString PicturesFolder()
+{
+    return qEnvironmentVariable("KELVO_SHOTS_DIR");
+}
+
+// Shows the window and saves a picture of it as <folder>/<name>.png.
+inline void SavePicture(QWidget& window, const QString& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    window.grab().save(folder + u'/' + name + QStringLiteral(".png"));
+}
+
 // Records every window and component a window asks for, and answers from
 // what the test set; builds nothing.
 class TestWindows final : public front::Windows {
