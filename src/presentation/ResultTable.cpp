@@ -1,5 +1,8 @@
 #include "presentation/ResultTable.h"
 
+#include "text/PersianText.h"
+#include "text/TextPrimitives.h"
+
 #include <algorithm>
 
 namespace kelvo::presentation {
@@ -70,6 +73,28 @@ qsizetype ResultTable::byteSize() const
     for (const auto& b : m_batches)
         bytes += b->byteSize();
     return bytes;
+}
+
+std::optional<double> ResultTable::cellNumber(qsizetype row, int column) const
+{
+    const auto [batch, at] = locate(row);
+    return CellNumber(*batch, at, column);
+}
+
+std::optional<double> CellNumber(const db::RowBatch& batch, qsizetype row, int column)
+{
+    switch (batch.kind(row, column)) {
+    case db::CellKind::Integer:
+        return double(batch.integer(row, column));
+    case db::CellKind::Real:
+        return batch.real(row, column);
+    case db::CellKind::Text: {
+        const QString text = text::AsciiDigits(batch.text(row, column));
+        return text::IsNumber(text) ? std::optional<double>(text::LeadingNumber(text)) : std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace kelvo::presentation

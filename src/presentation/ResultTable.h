@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kelvo::presentation {
@@ -32,6 +33,9 @@ public:
     // A number cell's value; 0 for any other.
     double number(qsizetype row, int column) const;
     bool isNumber(qsizetype row, int column) const;
+    // A cell as a number: a number cell, or a text that is one number (in
+    // any digits); none otherwise.
+    std::optional<double> cellNumber(qsizetype row, int column) const;
 
     // The batches in order, for sinks that write them as they are.
     const std::vector<std::shared_ptr<const db::RowBatch>>& batches() const { return m_batches; }
@@ -47,5 +51,8 @@ private:
     std::vector<qsizetype> m_starts; // first row of each batch
     qsizetype m_rows = 0;
 };
+
+// ResultTable::cellNumber on a batch's cell.
+std::optional<double> CellNumber(const db::RowBatch& batch, qsizetype row, int column);
 
 } // namespace kelvo::presentation

@@ -60,6 +60,18 @@ void RowBatch::appendBytes(CellKind kind, const char* data, qsizetype length)
     push(kind, (quint64(offset) << 32) | quint64(length));
 }
 
+void RowBatch::appendCell(const RowBatch& from, qsizetype row, int column)
+{
+    const size_t at = from.index(row, column);
+    const CellKind kind = CellKind(from.m_kinds[at]);
+    if (kind == CellKind::Text || kind == CellKind::Blob) {
+        const QByteArrayView b = from.bytes(row, column);
+        appendBytes(kind, b.data(), b.size());
+    } else {
+        push(kind, from.m_payload[at]);
+    }
+}
+
 void RowBatch::appendValue(const QVariant& v)
 {
     if (v.isNull())

@@ -38,6 +38,8 @@ public:
     void appendText(const QString& text);
     void appendBlob(const char* data, qsizetype length) { appendBytes(CellKind::Blob, data, length); }
     void appendValue(const QVariant& value);
+    // Appends a copy of a cell of another batch, as it is stored there.
+    void appendCell(const RowBatch& from, qsizetype row, int column);
 
     CellKind kind(qsizetype row, int column) const { return CellKind(m_kinds[index(row, column)]); }
     qint64 integer(qsizetype row, int column) const { return qint64(m_payload[index(row, column)]); }
