@@ -1,7 +1,6 @@
 #include "presentation/RowShaping.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <cmath>
 #include <vector>
@@ -29,30 +28,38 @@ void ForEachRow(const ResultTable& table, F&& f)
             f(RowRef{batch.get(), r});
 }
 
-// Accumulates the cells that fall into one shaped cell.
+// Accumulates the cells that fall into one shaped cell: the numbers summed,
+// and the texts kept (every cell's when allTexts, else those of text cells).
 struct Accumulator {
     bool any = false;      // a non-null cell came
     bool numeric = true;   // every non-null cell was a number
     bool integral = true;  // every number was an integer
+    bool anyNumber = false;
     double sum = 0;
     QStringList texts;     // the distinct texts, in first-seen order
 
-    void add(const RowRef& cell, int column)
+    void add(const RowRef& cell, int column, bool allTexts)
     {
         const db::CellKind kind = cell.batch->kind(cell.row, column);
         if (kind == db::CellKind::Null)
             return;
         any = true;
-        if (kind == db::CellKind::Integer)
+        if (kind == db::CellKind::Integer) {
             sum += double(cell.batch->integer(cell.row, column));
-        else if (kind == db::CellKind::Real) {
+            anyNumber = true;
+        } else if (kind == db::CellKind::Real) {
             sum += cell.batch->real(cell.row, column);
             integral = false;
-        } else
+            anyNumber = true;
+        } else {
             numeric = false;
-        const QString text = cell.text(column);
-        if (!texts.contains(text))
-            texts << text;
+            allTexts = true;
+        }
+        if (allTexts) {
+            const QString text = cell.text(column);
+            if (!texts.contains(text))
+                texts << text;
+        }
     }
     void writeSum(db::RowBatch& out) const
     {
@@ -69,6 +76,18 @@ struct Accumulator {
             out.appendText(texts.join(kJoin));
         else
             out.appendNull();
+    }
+    // A text column of a cross-tab: its texts, after the sum of any numbers.
+    void writeTexts(db::RowBatch& out) const
+    {
+        if (!any) {
+            out.appendNull();
+            return;
+        }
+        QStringList parts = texts;
+        if (anyNumber)
+            parts.prepend(db::RealText(sum));
+        out.appendText(parts.join(kJoin));
     }
 };
 
@@ -137,18 +156,17 @@ ResultTable MergeRows(const ResultTable& table, const QList<MergeType>& types)
         }
     };
     ForEachRow(table, [&](const RowRef& row) {
-        QStringList rowKey;
-        for (int c : base)
-            rowKey << row.text(c);
-        if (!first.batch || rowKey != key) {
+        const bool sameGroup = first.batch && std::all_of(base.begin(), base.end(), [&](int c) {
+            return row.batch->sameCell(row.row, c, *first.batch, first.row, c);
+        });
+        if (!sameGroup) {
             flush();
             first = row;
-            key = rowKey;
             std::fill(accumulators.begin(), accumulators.end(), Accumulator{});
         }
         for (int c = 0; c < columns; ++c)
             if (typeOf(c) == MergeType::Sum || typeOf(c) == MergeType::Distinct)
-                accumulators[size_t(c)].add(row, c);
+                accumulators[size_t(c)].add(row, c, typeOf(c) == MergeType::Distinct);
     });
     flush();
     writer.flush();
@@ -169,41 +187,44 @@ ResultTable Distribute(const ResultTable& table, const Distribution& d)
         if (c != d.distributingColumn && !values.contains(c))
             keys << c;
 
-    // Rows by key, headings by value, in first-seen order.
-    QHash<QString, int> rowOfKey, indexOfValue;
+    // Rows by key, headings by value, in first-seen order; both are found by
+    // the cells' stored bytes.
+    QHash<QByteArray, int> rowOfKey, indexOfValue;
     std::vector<RowRef> firstOfRow;
     QStringList seenValues;
     // cells[row][value * |values| + value column]
     std::vector<std::vector<Accumulator>> cells;
+    QByteArray key, valueKey;
     ForEachRow(table, [&](const RowRef& row) {
-        QString key;
+        key.clear();
         for (int c : keys)
-            key += row.text(c) + QChar(0x1F);
+            row.batch->appendCellKey(key, row.row, c);
         auto found = rowOfKey.constFind(key);
         if (found == rowOfKey.constEnd()) {
             found = rowOfKey.insert(key, int(firstOfRow.size()));
             firstOfRow.push_back(row);
             cells.emplace_back(size_t(seenValues.size() * values.size()));
         }
-        const QString value = row.text(d.distributingColumn);
-        auto index = indexOfValue.constFind(value);
+        valueKey.clear();
+        row.batch->appendCellKey(valueKey, row.row, d.distributingColumn);
+        auto index = indexOfValue.constFind(valueKey);
         if (index == indexOfValue.constEnd()) {
-            index = indexOfValue.insert(value, int(seenValues.size()));
-            seenValues << value;
+            index = indexOfValue.insert(valueKey, int(seenValues.size()));
+            seenValues << row.text(d.distributingColumn);
         }
         std::vector<Accumulator>& line = cells[size_t(*found)];
         const size_t needed = size_t(seenValues.size() * values.size());
         if (line.size() < needed)
             line.resize(needed);
         for (int v = 0; v < values.size(); ++v)
-            line[size_t(*index * values.size() + v)].add(row, values[v]);
+            line[size_t(*index * values.size() + v)].add(row, values[v], false);
     });
 
     // The stored order first, then the values it does not name.
     QList<int> order;
     for (const QString& stored : d.storedOrder)
-        if (const auto it = indexOfValue.constFind(stored); it != indexOfValue.constEnd() && !order.contains(*it))
-            order << *it;
+        if (const qsizetype i = seenValues.indexOf(stored); i >= 0 && !order.contains(int(i)))
+            order << int(i);
     for (int i = 0; i < seenValues.size(); ++i)
         if (!order.contains(i))
             order << i;
@@ -244,7 +265,7 @@ ResultTable Distribute(const ResultTable& table, const Distribution& d)
                 if (numeric[column])
                     cell.writeSum(out);
                 else
-                    cell.writeJoined(out);
+                    cell.writeTexts(out);
             }
         }
     }

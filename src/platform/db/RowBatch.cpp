@@ -72,6 +72,33 @@ void RowBatch::appendCell(const RowBatch& from, qsizetype row, int column)
     }
 }
 
+bool RowBatch::sameCell(qsizetype row, int column, const RowBatch& other, qsizetype otherRow, int otherColumn) const
+{
+    const size_t a = index(row, column);
+    const size_t b = other.index(otherRow, otherColumn);
+    if (m_kinds[a] != other.m_kinds[b])
+        return false;
+    const CellKind kind = CellKind(m_kinds[a]);
+    if (kind == CellKind::Text || kind == CellKind::Blob)
+        return bytes(row, column) == other.bytes(otherRow, otherColumn);
+    return kind == CellKind::Null || m_payload[a] == other.m_payload[b];
+}
+
+void RowBatch::appendCellKey(QByteArray& key, qsizetype row, int column) const
+{
+    const size_t at = index(row, column);
+    const CellKind kind = CellKind(m_kinds[at]);
+    key.append(char(kind));
+    if (kind == CellKind::Text || kind == CellKind::Blob) {
+        const QByteArrayView b = bytes(row, column);
+        const quint32 length = quint32(b.size());
+        key.append(reinterpret_cast<const char*>(&length), sizeof length);
+        key.append(b.data(), b.size());
+    } else if (kind != CellKind::Null) {
+        key.append(reinterpret_cast<const char*>(&m_payload[at]), sizeof(quint64));
+    }
+}
+
 void RowBatch::appendValue(const QVariant& v)
 {
     if (v.isNull())

@@ -40,6 +40,12 @@ public:
     void appendValue(const QVariant& value);
     // Appends a copy of a cell of another batch, as it is stored there.
     void appendCell(const RowBatch& from, qsizetype row, int column);
+    // Whether a cell holds the same as a cell of another batch: the same
+    // kind and the same number or bytes.
+    bool sameCell(qsizetype row, int column, const RowBatch& other, qsizetype otherRow, int otherColumn) const;
+    // Appends the cell's kind and stored form to key, so that two cells give
+    // the same bytes exactly when sameCell holds.
+    void appendCellKey(QByteArray& key, qsizetype row, int column) const;
 
     CellKind kind(qsizetype row, int column) const { return CellKind(m_kinds[index(row, column)]); }
     qint64 integer(qsizetype row, int column) const { return qint64(m_payload[index(row, column)]); }
