@@ -51,6 +51,34 @@ std::optional<ColumnLayout> ReportDefinition::layoutOf(int gridColumn) const
     return std::nullopt;
 }
 
+QList<MergeType> ReportDefinition::mergeTypes() const
+{
+    QList<MergeType> types;
+    for (const ColumnLayout& l : layout) {
+        const int column = l.columnNumber - 1;
+        if (column < 0)
+            continue;
+        if (types.size() <= column)
+            types.resize(column + 1, MergeType::First);
+        if (l.mergeType >= 0 && l.mergeType <= 3)
+            types[column] = MergeType(l.mergeType);
+    }
+    return types;
+}
+
+Distribution ReportDefinition::distribution() const
+{
+    Distribution d;
+    for (const ColumnLayout& l : layout) {
+        if (l.transposeType == 1)
+            d.distributingColumn = l.columnNumber - 1;
+        else if (l.transposeType == 2)
+            d.valueColumns << l.columnNumber - 1;
+    }
+    d.storedOrder = distributionOrder;
+    return d;
+}
+
 std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 reportID)
 {
     ReportDefinition d;
@@ -66,6 +94,10 @@ std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 
         d.formColumns = IntOr(rs, QStringLiteral("Cols"), 1);
         d.formRowHeight = IntOr(rs, QStringLiteral("ReportRowHeight"), 400);
         d.gridRowHeight = IntOr(rs, QStringLiteral("GridRowHeight"), 240);
+        d.isMerged = IntOr(rs, QStringLiteral("IsMerged"), 0) != 0;
+        d.makeTranspose = IntOr(rs, QStringLiteral("MakeTranspose"), 0) != 0;
+        d.colours.gridColumn = IntOr(rs, QStringLiteral("ColoryReportColumn"), -1);
+        d.colours.type = IntOr(rs, QStringLiteral("ColoringType"), 1);
     }
     for (db::Recordset rs = db.openRecordset(statements::ReportParameters(), {reportID}); !rs.eof(); rs.moveNext()) {
         ReportParameter p;
@@ -96,6 +128,36 @@ std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 
         l.makeSum = rs.isSet(QStringLiteral("MakeSum"));
         d.layout.append(l);
     }
+    for (db::Recordset rs = db.openRecordset(statements::ReportExpressions(), {reportID}); !rs.eof(); rs.moveNext()) {
+        RowExpression e;
+        e.title = rs.text(QStringLiteral("Name"));
+        const int captionID = IntOr(rs, QStringLiteral("CaptionID"), 0);
+        if (e.title.trimmed().isEmpty() && captionID > 0)
+            e.title = repository::GetCaptionText(db, captionID);
+        e.general = rs.text(QStringLiteral("GeneralExpression"));
+        e.firstRow = rs.text(QStringLiteral("FirstRowExpression"));
+        const QVariant sign = rs.value(QStringLiteral("JustShowPositiveValue"));
+        if (!sign.isNull())
+            e.positiveOnly = sign.toInt() != 0;
+        d.expressions.append(e);
+    }
+    for (db::Recordset rs = db.openRecordset(statements::ReportTransposeLayout(), {reportID}); !rs.eof();
+         rs.moveNext()) {
+        ColumnLayout l;
+        l.columnNumber = rs.value(QStringLiteral("ColumnNumber")).toInt();
+        l.alignment = IntOr(rs, QStringLiteral("Alignment"), 4);
+        l.width = IntOr(rs, QStringLiteral("Width"), 1000);
+        l.mergeType = IntOr(rs, QStringLiteral("MergeType"), 0);
+        l.invisibleInTextFile = rs.isSet(QStringLiteral("InvisibleInTextFile"));
+        d.transposeLayout.append(l);
+    }
+    for (db::Recordset rs = db.openRecordset(statements::ReportDistributionOrder(), {reportID}); !rs.eof();
+         rs.moveNext())
+        d.distributionOrder << rs.text(QStringLiteral("Value"));
+    for (db::Recordset rs = db.openRecordset(statements::ReportColours(), {reportID}); !rs.eof(); rs.moveNext())
+        d.colours.values.append({rs.value(QStringLiteral("Value")).toDouble(),
+                                 quint32(IntOr(rs, QStringLiteral("ForeColor"), 0)),
+                                 quint32(IntOr(rs, QStringLiteral("BackColor"), 0))});
     for (db::Recordset rs = db.openRecordset(statements::ReportLinks(), {reportID}); !rs.eof(); rs.moveNext()) {
         ReportLink link;
         link.calledReportID = rs.value(QStringLiteral("CalledReportID")).toInt();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "presentation/RowExpressions.h"
+#include "presentation/RowShaping.h"
+
 #include <QList>
 #include <QString>
 
@@ -54,6 +57,7 @@ struct ColumnLayout {
     int mergeType = 0;
     int transposeType = 0;
     bool makeSum = false;
+    bool invisibleInTextFile = false; // the distributed presentation only
 };
 
 // One parameter of a called report fed from the calling report: from the
@@ -94,6 +98,19 @@ struct ReportDefinition {
     QList<ColumnLayout> layout;
     QList<ReportLink> links; // by called report
     QList<ActionButton> buttons;
+
+    // How the fetched rows are shaped, in this order.
+    QList<RowExpression> expressions;
+    bool isMerged = false;        // merged by the layout's merge types
+    bool makeTranspose = false;   // distributed by the layout's transpose types
+    QList<ColumnLayout> transposeLayout; // of the distributed presentation
+    QStringList distributionOrder;       // stored order of the distributed headings
+    RowColourRule colours;
+
+    // The merge types and the distribution the layout stores, by result
+    // column (the layout numbers grid columns, result column c being c + 1).
+    QList<MergeType> mergeTypes() const;
+    Distribution distribution() const;
 
     // The text that runs: the procedure call or the query; empty when the
     // report has neither.

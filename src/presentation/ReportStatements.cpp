@@ -32,4 +32,24 @@ QString ReportButtons()
                           "Where b.ReportID = ? Order by b.ID, d.Seq");
 }
 
+QString ReportExpressions()
+{
+    return QStringLiteral("Select * from tblKelvoReportExpression where ReportID = ? Order by ColumnNumber");
+}
+
+QString ReportTransposeLayout()
+{
+    return QStringLiteral("Select * from tblKelvoReportTranspose Where ReportID = ? Order by ColumnNumber");
+}
+
+QString ReportDistributionOrder()
+{
+    return QStringLiteral("Select Value from tblKelvoReportDistributionDetail Where ReportID = ? Order by Sequence");
+}
+
+QString ReportColours()
+{
+    return QStringLiteral("SELECT * from tblKelvoReportColor Where ReportID = ?");
+}
+
 } // namespace kelvo::presentation::statements

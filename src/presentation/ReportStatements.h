@@ -13,5 +13,13 @@ QString ReportLayout();
 QString ReportLinks();
 // Its action buttons with their values in call order.
 QString ReportButtons();
+// Its row expressions in column order.
+QString ReportExpressions();
+// The layout of its distributed (transposed) presentation.
+QString ReportTransposeLayout();
+// The stored order of the distributed headings.
+QString ReportDistributionOrder();
+// The values that colour its rows.
+QString ReportColours();
 
 } // namespace kelvo::presentation::statements

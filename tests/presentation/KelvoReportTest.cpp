@@ -172,6 +172,75 @@ TEST_F(DisplayControl, TheRowsShownAreExportedToCsvAndExcel)
     EXPECT_GE(previewPages, 5);
 }
 
+TEST_F(DisplayControl, TheStoredShapingIsAppliedToTheFetchedRows)
+{
+    db::Connection& db = catalogue.connection();
+    const int invoices = test::Scalar(db, "select count(*) from tblInvoice").toInt();
+    // Row colours as the demo stores them: unsettled invoices (grid column 5
+    // holds 0) in red.
+    run(2);
+    const ResultTable& shown = grid().resultModel()->table();
+    ASSERT_EQ(shown.rowCount(), invoices);
+    int unsettled = -1, settled = -1;
+    for (int r = 0; r < 50 && (unsettled < 0 || settled < 0); ++r)
+        (shown.text(r, 4) == "0" ? unsettled : settled) = r;
+    ASSERT_GE(unsettled, 0);
+    ASSERT_GE(settled, 0);
+    ASSERT_TRUE(grid().coloursOf(unsettled));
+    EXPECT_EQ(grid().coloursOf(unsettled)->text, std::optional<quint32>(0x0000FF));
+    EXPECT_FALSE(grid().coloursOf(unsettled)->background); // type 1: the text only
+    EXPECT_FALSE(grid().coloursOf(settled));
+
+    // A running total of the amounts (grid column 4) as grid column 6, then
+    // rows merged while they agree on being settled, the totals summed.
+    db.execute("insert into tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, "
+               "FirstRowExpression) values (2, 0, 'جمع تا اين فاكتور', 'P6+C4', 'C4')");
+    control.RefreshReport();
+    ASSERT_EQ(grid().resultModel()->table().columnCount(), 6);
+    EXPECT_EQ(grid().TextMatrix(0, 6), "جمع تا اين فاكتور");
+    double running = 0;
+    for (int r = 0; r < 5; ++r) {
+        running += grid().resultModel()->table().number(r, 3);
+        EXPECT_DOUBLE_EQ(grid().resultModel()->table().cellNumber(r, 5).value_or(-1), running) << r;
+    }
+    db.execute("update tblKelvoReport set IsMerged = 1 where ID = 2");
+    db.execute("update tblKelvoReportLayout set MergeType = 1 where ReportID = 2 and ColumnNumber = 5");
+    db.execute("update tblKelvoReportLayout set MergeType = 2 where ReportID = 2 and ColumnNumber = 4");
+    control.ReapplyLayout();
+    QList<double> groups;
+    QString last;
+    for (db::Recordset rs = db.openRecordset(control.definition()->query); !rs.eof(); rs.moveNext()) {
+        if (groups.isEmpty() || rs.value(4).toString() != last)
+            groups << 0;
+        groups.last() += rs.value(3).toDouble();
+        last = rs.value(4).toString();
+    }
+    const ResultTable& merged = grid().resultModel()->table();
+    ASSERT_EQ(merged.rowCount(), groups.size());
+    EXPECT_LT(merged.rowCount(), invoices);
+    for (int r = 0; r < std::min<qsizetype>(5, groups.size()); ++r)
+        EXPECT_DOUBLE_EQ(merged.number(r, 3), groups[r]) << r;
+    EXPECT_FALSE(control.AlternateShown());
+
+    // Distributed by being settled (grid column 5) with the totals under it:
+    // the alternate grid is the one shown.
+    db.execute("update tblKelvoReport set IsMerged = 0, MakeTranspose = 1 where ID = 2");
+    db.execute("update tblKelvoReportLayout set TransposeType = 1 where ReportID = 2 and ColumnNumber = 5");
+    db.execute("update tblKelvoReportLayout set TransposeType = 2 where ReportID = 2 and ColumnNumber = 4");
+    control.RefreshReport();
+    ASSERT_TRUE(control.AlternateShown());
+    EXPECT_TRUE(control.AlternateGrid()->isVisibleTo(&control));
+    EXPECT_FALSE(control.ResultGrid()->isVisibleTo(&control));
+    const ResultTable& spread = control.AlternateGrid()->resultModel()->table();
+    EXPECT_EQ(spread.rowCount(), invoices);
+    EXPECT_TRUE(spread.columns().contains("0") && spread.columns().contains("1"));
+    // A new run starts from the plain grid again.
+    db.execute("update tblKelvoReport set MakeTranspose = 0 where ID = 2");
+    run(2);
+    EXPECT_FALSE(control.AlternateShown());
+    EXPECT_TRUE(control.ResultGrid()->isVisibleTo(&control));
+}
+
 // Writes pictures of the parameter form and of a result when KELVO_SHOTS_DIR is set.
 TEST_F(DisplayControl, Picture)
 {

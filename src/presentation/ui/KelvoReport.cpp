@@ -40,6 +40,7 @@ const QString kExportFailed = QStringLiteral("نوشتن فايل خروجي ا�
 
 KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_windows(windows), m_model(new ResultModel(this)),
+      m_alternateModel(new ResultModel(this)),
       m_resultGrid(new ReportGrid(this)), m_alternateGrid(new ReportGrid(this)), m_filter(new QLineEdit(this)),
       m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this)),
       m_buttonBar(new QWidget(this))
@@ -50,6 +51,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     m_alternateGrid->setObjectName(QStringLiteral("AlternateGrid"));
     m_alternateGrid->hide();
     m_resultGrid->setResultModel(m_model);
+    m_alternateGrid->setResultModel(m_alternateModel);
     m_filter->setObjectName(QStringLiteral("txtFilter"));
     m_filter->setPlaceholderText(kFilterHint);
     m_filter->setClearButtonEnabled(true);
@@ -169,6 +171,14 @@ void KelvoReport::run(qint32 reportID, const ParameterValues& fed, bool askAlway
 void KelvoReport::startRun(const RunStatement& statement)
 {
     m_model->reset({}, {}, m_definition->layout);
+    m_fetched = ResultTable();
+    m_alternateShown = false;
+    m_alternateModel->reset({}, {}, {});
+    m_alternateGrid->hide();
+    m_resultGrid->show();
+    // The rows are coloured as they come; a distributed report is coloured
+    // on its distributed grid once every row is in.
+    m_resultGrid->setRowColours(m_definition->makeTranspose ? RowColourRule() : m_definition->colours);
     m_resultSetTaken = false;
     m_filter->clear();
     m_stream = std::make_unique<db::RowStream>(m_connection, statement.sql, statement.values);
@@ -188,7 +198,8 @@ void KelvoReport::startRun(const RunStatement& statement)
                 showProgress(rows);
             });
     connect(m_stream.get(), &db::RowStream::finished, this, [this](qint64 rows) {
-        m_model->finish();
+        m_fetched = m_model->table();
+        applyShaping();
         ended(kDoneText.arg(rows).arg(m_clock.elapsed() / 1000.0, 0, 'f', 1));
     });
     connect(m_stream.get(), &db::RowStream::cancelled, this, [this](qint64) {
@@ -228,21 +239,85 @@ void KelvoReport::applyLayout()
         return;
     for (const ColumnLayout& l : m_definition->layout)
         m_resultGrid->setColWidth(l.columnNumber, l.width);
+    for (const ColumnLayout& l : m_definition->transposeLayout)
+        m_alternateGrid->setColWidth(l.columnNumber, l.width);
     const int height = std::max(16, m_definition->gridRowHeight / kTwipsPerPixel);
     m_resultGrid->verticalHeader()->setDefaultSectionSize(height);
+    m_alternateGrid->verticalHeader()->setDefaultSectionSize(height);
 }
 
 void KelvoReport::RefreshReport()
 {
-    m_resultGrid->viewport()->update();
+    if (isRunning())
+        return;
+    reloadShaping();
+    applyShaping();
 }
 
 void KelvoReport::ReapplyLayout()
 {
+    RefreshReport();
+}
+
+void KelvoReport::reloadShaping()
+{
     if (!m_definition)
         return;
-    if (const std::optional<ReportDefinition> fresh = LoadReportDefinition(m_connection, m_definition->id))
-        m_definition->layout = fresh->layout;
+    try {
+        if (std::optional<ReportDefinition> fresh = LoadReportDefinition(m_connection, m_definition->id)) {
+            ReportDefinition& d = *m_definition;
+            d.layout = fresh->layout;
+            d.gridRowHeight = fresh->gridRowHeight;
+            d.expressions = fresh->expressions;
+            d.isMerged = fresh->isMerged;
+            d.makeTranspose = fresh->makeTranspose;
+            d.transposeLayout = fresh->transposeLayout;
+            d.distributionOrder = fresh->distributionOrder;
+            d.colours = fresh->colours;
+        }
+    } catch (const db::DbError& e) {
+        m_prompter.DisplayError(e, kRunFailedMessage);
+    }
+}
+
+namespace {
+
+// Shows a shaped table in a model, with the totals its layout asks for.
+void ShowTable(ResultModel& model, const ResultTable& table, const QList<ColumnLayout>& layout)
+{
+    model.reset(table.columns(), table.types(), layout);
+    for (const auto& batch : table.batches())
+        model.appendBatch(batch);
+    model.finish();
+}
+
+} // namespace
+
+void KelvoReport::applyShaping()
+{
+    if (!m_definition || m_fetched.columnCount() == 0) {
+        m_model->finish();
+        return;
+    }
+    const ReportDefinition& d = *m_definition;
+    ResultTable table = m_fetched;
+    if (!d.expressions.isEmpty())
+        table = AddRowExpressions(table, d.expressions);
+    if (d.isMerged)
+        table = MergeRows(table, d.mergeTypes());
+    ShowTable(*m_model, table, d.layout);
+    const Distribution distribution = d.distribution();
+    m_alternateShown = d.makeTranspose && distribution.distributingColumn >= 0 && !distribution.valueColumns.isEmpty();
+    if (m_alternateShown)
+        ShowTable(*m_alternateModel, Distribute(table, distribution), d.transposeLayout);
+    else
+        m_alternateModel->reset({}, {}, {});
+    m_resultGrid->setVisible(!m_alternateShown);
+    m_alternateGrid->setVisible(m_alternateShown);
+    ReportGrid& shown = m_alternateShown ? *m_alternateGrid : *m_resultGrid;
+    (m_alternateShown ? m_resultGrid : m_alternateGrid)->setRowColours({});
+    shown.setRowColours(d.colours);
+    m_model->setFilterText(m_filter->text());
     applyLayout();
 }
 

@@ -69,13 +69,14 @@ public:
     void openCalledReport(const CalledReport& called, int gridRow);
     // Presses an action button on the current row.
     void pressButton(const ActionButton& button);
-    // Redraws the result from the rows already fetched.
+    // Reads the report's shaping anew (expressions, merge, distribution,
+    // colours, layout) and applies it to the rows already fetched, without
+    // running the statement again.
     void RefreshReport();
-    // Applies the stored column layout again (read anew) to the rows fetched.
     void ReapplyLayout();
     ReportGrid* ResultGrid() const { return m_resultGrid; }
     ReportGrid* AlternateGrid() const { return m_alternateGrid; }
-    bool AlternateShown() const { return false; }
+    bool AlternateShown() const { return m_alternateShown; }
     bool IsTreeReport() const { return false; }
 
     // Stops a running report; the rows already shown stay.
@@ -105,6 +106,8 @@ private:
     void showRowMenu(const QPoint& at);
     QVariantList rowValues(int gridRow) const;
     void applyLayout();
+    void reloadShaping();
+    void applyShaping();
     void showProgress(qint64 rows);
     void ended(const QString& status);
 
@@ -118,6 +121,9 @@ private:
     ParameterValues m_values; // of the last run
     int m_keptRow = -1;       // the current row to restore after a run again
     ResultModel* m_model;
+    ResultModel* m_alternateModel;
+    ResultTable m_fetched; // the rows as the statement gave them
+    bool m_alternateShown = false;
     ReportGrid* m_resultGrid;
     ReportGrid* m_alternateGrid;
     QLineEdit* m_filter;

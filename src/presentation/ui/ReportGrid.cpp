@@ -3,12 +3,44 @@
 #include "presentation/ResultModel.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 
 namespace kelvo::presentation {
 
 namespace {
+
 constexpr int kTwipsPerPixel = 15;
+
+QColor FromOleColor(quint32 ole)
+{
+    return QColor(int(ole & 0xFF), int((ole >> 8) & 0xFF), int((ole >> 16) & 0xFF));
 }
+
+// Paints the text and background colours the grid's rule gives a row.
+class RowColourDelegate final : public QStyledItemDelegate {
+public:
+    explicit RowColourDelegate(ReportGrid& grid) : QStyledItemDelegate(&grid), m_grid(grid) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const std::optional<RowColours> colours = m_grid.coloursOf(index.row());
+        if (!colours)
+            return;
+        if (colours->text) {
+            option->palette.setColor(QPalette::Text, FromOleColor(*colours->text));
+            option->palette.setColor(QPalette::HighlightedText, FromOleColor(*colours->text));
+        }
+        if (colours->background)
+            option->backgroundBrush = FromOleColor(*colours->background);
+    }
+
+private:
+    ReportGrid& m_grid;
+};
+
+} // namespace
 
 ReportGrid::ReportGrid(QWidget* parent) : QTableView(parent)
 {
@@ -19,6 +51,20 @@ ReportGrid::ReportGrid(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setItemDelegate(new RowColourDelegate(*this));
+}
+
+void ReportGrid::setRowColours(const RowColourRule& rule)
+{
+    m_colours = rule;
+    viewport()->update();
+}
+
+std::optional<RowColours> ReportGrid::coloursOf(int row) const
+{
+    if (!m_model || m_colours.values.isEmpty())
+        return std::nullopt;
+    return ColoursOfRow(m_colours, m_model->table(), m_model->sourceRow(row));
 }
 
 void ReportGrid::setResultModel(ResultModel* model)

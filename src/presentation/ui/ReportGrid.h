@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentation/RowShaping.h"
+
 #include <QString>
 #include <QTableView>
 
@@ -28,9 +30,14 @@ public:
     // Width of a grid column in twips (15 to a pixel).
     int ColWidth(int column) const;
     void setColWidth(int column, int twips);
+    // Colours the rows the rule names; an empty rule colours none.
+    void setRowColours(const RowColourRule& rule);
+    // The colours of a model row; none when the rule does not colour it.
+    std::optional<RowColours> coloursOf(int row) const;
 
 private:
     ResultModel* m_model = nullptr;
+    RowColourRule m_colours;
 };
 
 } // namespace kelvo::presentation
