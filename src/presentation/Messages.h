@@ -28,6 +28,37 @@ inline const QString kArgumentCountMessage =
     QStringLiteral("روال «%1» %2 پارامتر دارد، ولي براي دكمه «%3» %4 مقدار تعريف شده است.");
 inline const QString kNoProcedureMessage = QStringLiteral("روال «%1» در پايگاه داده وجود ندارد.");
 
+// Row merge.
+inline const QString kMergeCaption = QStringLiteral("ادغام سطرها");
+inline const QString kMergePresent = QStringLiteral("ادغام سطرها (دارد)");
+inline const QString kMergeAbsent = QStringLiteral("ادغام سطرها (ندارد)");
+inline const QString kColumnsLabel = QStringLiteral("ستونها:");
+inline const QString kMergeUniqueOption = QStringLiteral("مقادير سطرها در اين ستون، بر اساس ستون مبنا، يكتا است.");
+inline const QString kMergeBaseOption = QStringLiteral("اين ستون، مبنا منظور شود.");
+inline const QString kMergeSumOption =
+    QStringLiteral("مقادير سطرها در اين ستون، به تفكيك ستونهاي مبنا جمع شود.");
+inline const QString kMergeDistinctOption = QStringLiteral(
+    "مقادير متمايز سطرها در اين ستون، به تفكيك ستونهاي مبنا، با \"،\" از هم جدا شوند.");
+inline const QString kNoBaseColumnMessage =
+    QStringLiteral("براي ادغام سطرها، لازم است كه يكي از ستونها به عنوان مبنا انتخاب شده باشد.");
+inline const QString kDeleteTitle = QStringLiteral("حذف گزارش");
+inline const QString kDeleteMergeQuestion = QStringLiteral("آيا مطمئن كه قصد حذف ادغام سطرها را داريد؟");
+inline const QString kConfirmCaption = QStringLiteral("تاييد");
+inline const QString kCancelCaption = QStringLiteral("انصراف");
+inline const QString kDeleteCaption = QStringLiteral("حذف");
+
+// Row colours.
+inline const QString kRowColorsCaption = QStringLiteral("رنگ سطرها");
+inline const QString kColourKindLabel = QStringLiteral("نوع تغيير رنگ گزارش:");
+inline const QString kForeColorCaption = QStringLiteral("رنگ نوشتار تغيير يابد.");
+inline const QString kBackColorCaption = QStringLiteral("رنگ زمينه تغيير يابد.");
+inline const QString kColourColumnLabel = QStringLiteral("1- ستون زير به عنوان ستون تعيين رنگ منظور شود:");
+inline const QString kColourValuesLabel =
+    QStringLiteral("2. به ازاي مقادير زير رنگ هر يك از رديفها بصورت زير تغيير يابد:");
+inline const QString kColourHeader =
+    QStringLiteral("رديف |^   مقدار ستون     |^  رنگ نوشتار (بصورت RGB)            |^  رنگ زمينه (بصورت RGB)");
+inline const QString kRepeatedValueMessage = QStringLiteral("مقادير ستون نبايد تكراري باشد.");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
 inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");

@@ -6,6 +6,8 @@
 #include "front/ui/AppStyle.h"
 #include "front/ui/Windows.h"
 #include "presentation/Messages.h"
+#include "presentation/ui/FormMerge.h"
+#include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
 #include "presentation/ui/ReportGrid.h"
 
@@ -40,10 +42,19 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
     const auto later = [this](const QString& window) { return [this, window] { notYetAvailable(window); }; };
     addCommand("Run", QStringLiteral("اجرا"), {}, [this] { m_report->RunReport(m_reportID); });
     addCommand("Refresh", QStringLiteral("بازسازي"), kRefreshFirst, [this] { m_report->RefreshReport(); });
-    addCommand("Merge", QStringLiteral("ادغام سطرها"), kMergeFirst, later(QStringLiteral("ادغام سطرها")));
+    addCommand("Merge", QStringLiteral("ادغام سطرها"), kMergeFirst, [this] {
+        FormMerge merge(m_session, m_prompter, m_windows, m_reportID, *m_report, this);
+        if (merge.ShowForm() == 1)
+            m_report->ReapplyLayout();
+    });
     addCommand("InColumns", QStringLiteral("توزيع در ستونها"), kInColumnsFirst,
                later(QStringLiteral("توزيع در ستونها")));
-    addCommand("RowColors", QStringLiteral("رنگ سطرها"), kRowColorsFirst, later(QStringLiteral("رنگ سطرها")));
+    addCommand("RowColors", QStringLiteral("رنگ سطرها"), kRowColorsFirst, [this] {
+        const ReportGrid& grid = m_report->AlternateShown() ? *m_report->AlternateGrid() : *m_report->ResultGrid();
+        FormRowColors colours(m_session, m_prompter, m_windows, m_reportID, grid, this);
+        if (colours.DefineColors())
+            m_report->RefreshReport();
+    });
     addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, later(QStringLiteral("قالب ستونها")));
     addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, later(QStringLiteral("محاسبات سطري")));
     addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, later(QStringLiteral("نمودار")));

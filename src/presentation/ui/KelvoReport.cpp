@@ -28,7 +28,7 @@ constexpr int kTwipsPerPixel = 15;
 const QString kProgressText = QStringLiteral("%1 سطر، %2 ثانيه");
 const QString kDoneText = QStringLiteral("%1 سطر در %2 ثانيه");
 const QString kFilterHint = QStringLiteral("جستجو در نتيجه");
-const QString kCancelCaption = QStringLiteral("توقف");
+const QString kStopCaption = QStringLiteral("توقف");
 const QString kExportCaption = QStringLiteral("خروجي");
 const QString kExportCsv = QStringLiteral("فايل متني (CSV)");
 const QString kExportXlsx = QStringLiteral("فايل اكسل (XLSX)");
@@ -58,7 +58,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     m_progress->setObjectName(QStringLiteral("lblProgress"));
     m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(kDoneText.arg(9999999).arg(9999.9)));
     m_cancel->setObjectName(QStringLiteral("cmdCancelRun"));
-    m_cancel->setText(kCancelCaption);
+    m_cancel->setText(kStopCaption);
     m_cancel->setEnabled(false);
     m_export->setObjectName(QStringLiteral("cmdExport"));
     m_export->setText(kExportCaption);

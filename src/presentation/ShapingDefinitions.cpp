@@ -1,0 +1,150 @@
+#include "presentation/ShapingDefinitions.h"
+
+#include "platform/db/Connection.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Recordset.h"
+#include "presentation/ReportStatements.h"
+#include "presentation/ShapingStatements.h"
+#include "repository/Captions.h"
+
+namespace kelvo::presentation {
+
+namespace {
+
+QVariant OptionalNumber(const std::optional<int>& n)
+{
+    return n ? QVariant(*n) : QVariant();
+}
+
+} // namespace
+
+QString LayoutTable(Presentation presentation)
+{
+    return presentation == Presentation::Distributed ? QStringLiteral("tblKelvoReportTranspose")
+                                                     : QStringLiteral("tblKelvoReportLayout");
+}
+
+void SyncLayoutRows(db::Connection& db, qint32 reportID, Presentation presentation, const QList<GridColumn>& columns)
+{
+    const QString table = LayoutTable(presentation);
+    for (int i = 0; i < columns.size(); ++i) {
+        if (!db.openRecordset(statements::LayoutRow(table), {reportID, i}, db::CursorType::ForwardOnly).eof())
+            continue;
+        db.execute(statements::InsertLayoutRow(table), {reportID, i, columns[i].alignment, columns[i].width});
+    }
+    db.execute(statements::DeleteLayoutRowsAfter(table), {reportID, int(columns.size()) - 1});
+}
+
+QHash<int, int> StoredMergeTypes(db::Connection& db, qint32 reportID, Presentation presentation)
+{
+    QHash<int, int> types;
+    for (db::Recordset rs = db.openRecordset(statements::LayoutRows(LayoutTable(presentation)), {reportID},
+                                             db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext())
+        types.insert(rs.value(QStringLiteral("ColumnNumber")).toInt(), rs.value(QStringLiteral("MergeType")).toInt());
+    return types;
+}
+
+bool HasMerge(db::Connection& db, qint32 reportID, Presentation presentation)
+{
+    return !db.openRecordset(statements::MergedLayoutRows(LayoutTable(presentation)), {reportID},
+                             db::CursorType::ForwardOnly)
+                .eof();
+}
+
+void SaveMerge(db::Connection& db, qint32 reportID, Presentation presentation, const QList<GridColumn>& columns,
+               const QHash<int, int>& types)
+{
+    db::Transaction transaction(db);
+    SyncLayoutRows(db, reportID, presentation, columns);
+    for (int c = 0; c < columns.size(); ++c)
+        db.execute(statements::UpdateMergeType(LayoutTable(presentation)), {types.value(c, 0), reportID, c});
+    db.execute(statements::SetMerged(), {1, reportID});
+    transaction.commit();
+}
+
+void RemoveMerge(db::Connection& db, qint32 reportID)
+{
+    db::Transaction transaction(db);
+    db.execute(statements::SetMerged(), {0, reportID});
+    db.execute(statements::ClearMergeTypes(LayoutTable(Presentation::Normal)), {reportID});
+    db.execute(statements::ClearMergeTypes(LayoutTable(Presentation::Distributed)), {reportID});
+    transaction.commit();
+}
+
+int ReadColoringType(db::Connection& db, qint32 reportID)
+{
+    try {
+        db::Recordset rs = db.openRecordset(statements::ReportRow(), {reportID}, db::CursorType::ForwardOnly);
+        if (rs.eof() || rs.isNull(QStringLiteral("ColoringType")))
+            return 1;
+        return rs.value(QStringLiteral("ColoringType")).toInt();
+    } catch (const db::DbError&) {
+        return 1; // a report that cannot be read colours as the default
+    }
+}
+
+RowColourRule LoadRowColors(db::Connection& db, qint32 reportID)
+{
+    RowColourRule rule;
+    rule.type = ReadColoringType(db, reportID);
+    for (db::Recordset rs = db.openRecordset(statements::ReportColours(), {reportID}, db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext())
+        rule.values.append({rs.value(QStringLiteral("Value")).toDouble(),
+                            quint32(rs.value(QStringLiteral("ForeColor")).toLongLong()),
+                            quint32(rs.value(QStringLiteral("BackColor")).toLongLong())});
+    db::Recordset report = db.openRecordset(statements::ReportRow(), {reportID}, db::CursorType::ForwardOnly);
+    if (!report.eof() && !report.isNull(QStringLiteral("ColoryReportColumn")))
+        rule.gridColumn = report.value(QStringLiteral("ColoryReportColumn")).toInt();
+    return rule;
+}
+
+void SaveRowColors(db::Connection& db, qint32 reportID, const RowColourRule& rule)
+{
+    db::Transaction transaction(db);
+    db.execute(statements::UpdateColouring(),
+               {rule.gridColumn < 0 ? QVariant() : QVariant(rule.gridColumn), rule.type, reportID});
+    db.execute(statements::DeleteColours(), {reportID});
+    for (const RowColourRule::Value& v : rule.values)
+        db.execute(statements::InsertColour(), {reportID, v.value, qint64(v.foreColor), qint64(v.backColor)});
+    transaction.commit();
+}
+
+QList<StoredExpression> LoadExpressions(db::Connection& db, qint32 reportID)
+{
+    QList<StoredExpression> expressions;
+    for (db::Recordset rs = db.openRecordset(statements::ReportExpressions(), {reportID}, db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext()) {
+        StoredExpression s;
+        RowExpression& e = s.expression;
+        e.title = rs.text(QStringLiteral("Name"));
+        const QVariant caption = rs.value(QStringLiteral("CaptionID"));
+        if (!caption.isNull())
+            s.captionID = caption.toInt();
+        if (e.title.trimmed().isEmpty() && s.captionID)
+            e.title = repository::GetCaptionText(db, *s.captionID);
+        e.general = rs.text(QStringLiteral("GeneralExpression"));
+        e.firstRow = rs.isNull(QStringLiteral("FirstRowExpression")) ? e.general
+                                                                      : rs.text(QStringLiteral("FirstRowExpression"));
+        const QVariant sign = rs.value(QStringLiteral("JustShowPositiveValue"));
+        if (!sign.isNull())
+            e.positiveOnly = sign.toInt() != 0;
+        expressions.append(s);
+    }
+    return expressions;
+}
+
+void SaveExpressions(db::Connection& db, qint32 reportID, const QList<StoredExpression>& expressions)
+{
+    db::Transaction transaction(db);
+    db.execute(statements::DeleteExpressions(), {reportID});
+    for (int i = 0; i < expressions.size(); ++i) {
+        const RowExpression& e = expressions[i].expression;
+        db.execute(statements::InsertExpression(),
+                   {reportID, i, e.title, e.general, e.positiveOnly ? QVariant(*e.positiveOnly ? 1 : 0) : QVariant(),
+                    e.firstRow, OptionalNumber(expressions[i].captionID)});
+    }
+    transaction.commit();
+}
+
+} // namespace kelvo::presentation

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "presentation/RowExpressions.h"
+#include "presentation/RowShaping.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace kelvo::db {
+class Connection;
+}
+
+// What the shaping windows read and write for a report: the per-column rows
+// of its two presentations, its merge, its row colours and its row
+// expressions. Every rewrite of several statements is one transaction.
+namespace kelvo::presentation {
+
+// The presentation on display: the result (tblKelvoReportLayout) or the
+// distributed result (tblKelvoReportTranspose).
+enum class Presentation { Normal, Distributed };
+QString LayoutTable(Presentation presentation);
+
+// A grid column as the grid shows it: its alignment code and width (twips).
+struct GridColumn {
+    int alignment = 4;
+    int width = 1000;
+};
+// Gives every grid column (0 to n - 1) a layout row, new ones with the
+// grid's alignment and width, and removes the rows past the last column;
+// rows that exist keep their values. Runs inside the caller's transaction.
+void SyncLayoutRows(db::Connection& db, qint32 reportID, Presentation presentation, const QList<GridColumn>& columns);
+
+// Merge types by grid column, as stored.
+QHash<int, int> StoredMergeTypes(db::Connection& db, qint32 reportID, Presentation presentation);
+bool HasMerge(db::Connection& db, qint32 reportID, Presentation presentation);
+// Writes the grid's merge types (missing ones 0) and marks the report merged.
+void SaveMerge(db::Connection& db, qint32 reportID, Presentation presentation, const QList<GridColumn>& columns,
+               const QHash<int, int>& types);
+// Unmarks the report and clears the merge types of both presentations.
+void RemoveMerge(db::Connection& db, qint32 reportID);
+
+// The stored colouring type, 1 when the report has none.
+int ReadColoringType(db::Connection& db, qint32 reportID);
+RowColourRule LoadRowColors(db::Connection& db, qint32 reportID);
+void SaveRowColors(db::Connection& db, qint32 reportID, const RowColourRule& rule);
+
+struct StoredExpression {
+    RowExpression expression;
+    std::optional<int> captionID;
+};
+QList<StoredExpression> LoadExpressions(db::Connection& db, qint32 reportID);
+// Replaces the report's expressions, numbered 0, 1, … in list order.
+void SaveExpressions(db::Connection& db, qint32 reportID, const QList<StoredExpression>& expressions);
+
+} // namespace kelvo::presentation

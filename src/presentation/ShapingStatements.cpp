@@ -1,0 +1,75 @@
+#include "presentation/ShapingStatements.h"
+
+namespace kelvo::presentation::statements {
+
+QString LayoutRow(const QString& table)
+{
+    return QStringLiteral("select * from %1  Where ReportID = ? AND ColumnNumber =?").arg(table);
+}
+
+QString InsertLayoutRow(const QString& table)
+{
+    if (table == QLatin1String("tblKelvoReportTranspose"))
+        return QStringLiteral("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, Alignment, Width, MergeType) "
+                              "values (?, ?, ?, ?, 0)");
+    return QStringLiteral("insert into tblKelvoReportLayout (ReportID, ColumnNumber, Alignment, Width, MergeType, "
+                          "TransposeType, MakeSum, MakeAverage) values (?, ?, ?, ?, 0, 0, 0, 0)");
+}
+
+QString DeleteLayoutRowsAfter(const QString& table)
+{
+    return QStringLiteral("Delete %1  Where ReportID = ? AND ColumnNumber > ?").arg(table);
+}
+
+QString LayoutRows(const QString& table)
+{
+    return QStringLiteral("Select * from %1  Where ReportID = ? Order by ColumnNumber").arg(table);
+}
+
+QString UpdateMergeType(const QString& table)
+{
+    return QStringLiteral("Update %1  SET MergeType = ? Where ReportID = ? And ColumnNumber = ?").arg(table);
+}
+
+QString MergedLayoutRows(const QString& table)
+{
+    return QStringLiteral("Select * from %1  Where MergeType <> 0 and ReportID = ?").arg(table);
+}
+
+QString SetMerged()
+{
+    return QStringLiteral("update tblKelvoReport SET IsMerged = ? Where ID = ?");
+}
+
+QString ClearMergeTypes(const QString& table)
+{
+    return QStringLiteral("Update %1 SET MergeType = 0 Where ReportID =?").arg(table);
+}
+
+QString UpdateColouring()
+{
+    return QStringLiteral("Update tblKelvoReport SET ColoryReportColumn=?, ColoringType = ? Where ID = ?");
+}
+
+QString DeleteColours()
+{
+    return QStringLiteral("Delete tblKelvoReportColor Where ReportID = ?");
+}
+
+QString InsertColour()
+{
+    return QStringLiteral("INSERT INTO tblKelvoReportColor (ReportID, Value, ForeColor, BackColor) VALUES(?, ?, ?, ?)");
+}
+
+QString DeleteExpressions()
+{
+    return QStringLiteral("Delete tblKelvoReportExpression Where ReportID=?");
+}
+
+QString InsertExpression()
+{
+    return QStringLiteral("insert into tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, "
+                          "JustShowPositiveValue, FirstRowExpression, CaptionID) values (?, ?, ?, ?, ?, ?, ?)");
+}
+
+} // namespace kelvo::presentation::statements

@@ -1,0 +1,167 @@
+// The windows that shape a shown report's result, offscreen on a fresh demo
+// catalogue: row merge and row colours.
+#include "front/HostContext.h"
+#include "front/ScriptedPrompter.h"
+#include "presentation/Messages.h"
+#include "presentation/ResultModel.h"
+#include "presentation/ShapingDefinitions.h"
+#include "presentation/ui/FormMerge.h"
+#include "presentation/ui/FormRowColors.h"
+#include "presentation/ui/KelvoReport.h"
+#include "presentation/ui/ReportGrid.h"
+#include "support/ReportRuns.h"
+#include "support/SignedInSession.h"
+#include "support/WindowFixture.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+using namespace kelvo::presentation;
+using test::Child;
+using test::Click;
+
+namespace {
+
+constexpr qint32 kInvoices = 2; // five columns; unsettled rows coloured in the demo
+constexpr qint32 kEmployees = 1;
+
+struct ShapingWindows : ::testing::Test {
+    test::TempCatalogue catalogue = test::TempCatalogue::demo();
+    front::Session session;
+    front::ScriptedPrompter prompter;
+    test::TestWindows windows;
+    KelvoReport control{prompter, windows};
+
+    ShapingWindows()
+    {
+        test::SignInAsAdministrator(session, catalogue.connectionString());
+        control.setOleConnectionString(catalogue.connectionString());
+        control.setUserID(1);
+    }
+    db::Connection& db() { return catalogue.connection(); }
+    QVariant scalar(const QString& sql) { return test::Scalar(db(), sql); }
+    // Chooses a column of the merge window and the merge type for it.
+    static void setType(FormMerge& merge, int gridColumn, int type)
+    {
+        Child<QListWidget>(merge, "lstColumns")->setCurrentRow(gridColumn - 1);
+        Child<QRadioButton>(merge, QStringLiteral("optDec%1").arg(type))->click();
+    }
+};
+
+} // namespace
+
+TEST_F(ShapingWindows, MergeNeedsABaseColumnAndKeepsTheLayoutRowsInStepWithTheGrid)
+{
+    test::RunToEnd(control, kInvoices);
+    // The stored layout misses columns 4 and 5 and has one too many.
+    db().execute("delete from tblKelvoReportLayout where ReportID = 2 and ColumnNumber >= 4");
+    db().execute("insert into tblKelvoReportLayout (ReportID, ColumnNumber, Alignment, Width) values (2, 9, 1, 500)");
+    const int width3 = scalar("select Width from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 3").toInt();
+    {
+        FormMerge merge(session, prompter, windows, kInvoices, control);
+        EXPECT_EQ(Child<QLabel>(merge, "lblState")->text(), kMergeAbsent);
+        EXPECT_FALSE(Child<QAction>(merge, "cmdContinue")->isEnabled());
+        setType(merge, 4, 2);
+        Click(merge, "cmdContinue");
+        EXPECT_EQ(prompter.last().text, kNoBaseColumnMessage);
+        EXPECT_EQ(scalar("select IsMerged from tblKelvoReport where ID = 2").toInt(), 0);
+
+        setType(merge, 5, 1);
+        windows.modalScripts.enqueue([&](QWidget& w) {
+            Click(w, "cmdContinue");
+            return static_cast<QDialog&>(w).result();
+        });
+        EXPECT_EQ(merge.ShowForm(), 1);
+    }
+    EXPECT_EQ(scalar("select IsMerged from tblKelvoReport where ID = 2").toInt(), 1);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2").toInt(), 6);
+    EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 4").toInt(), 2);
+    EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 5").toInt(), 1);
+    EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 3").toInt(), 0);
+    // Existing rows keep their values; new ones take the grid's width.
+    EXPECT_EQ(scalar("select Width from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 3").toInt(), width3);
+    EXPECT_EQ(scalar("select Width from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 5").toInt(),
+              control.ResultGrid()->ColWidth(5));
+
+    // Opened again, the window shows the stored types; removing clears them.
+    FormMerge again(session, prompter, windows, kInvoices, control);
+    EXPECT_EQ(Child<QLabel>(again, "lblState")->text(), kMergePresent);
+    Child<QListWidget>(again, "lstColumns")->setCurrentRow(3);
+    EXPECT_TRUE(Child<QRadioButton>(again, "optDec2")->isChecked());
+    db().execute("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, MergeType) values (2, 1, 3)");
+    prompter.answerNo();
+    Click(again, "cmdDelete");
+    EXPECT_EQ(scalar("select IsMerged from tblKelvoReport where ID = 2").toInt(), 1);
+    prompter.answerYes();
+    Click(again, "cmdDelete");
+    EXPECT_EQ(prompter.last().text, kDeleteMergeQuestion);
+    EXPECT_EQ(scalar("select IsMerged from tblKelvoReport where ID = 2").toInt(), 0);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2 and MergeType <> 0").toInt(), 0);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportTranspose where ReportID = 2 and MergeType <> 0").toInt(), 0);
+    EXPECT_EQ(Child<QLabel>(again, "lblState")->text(), kMergeAbsent);
+}
+
+TEST_F(ShapingWindows, RowColoursShowTheStoredRuleAndRefuseRepeatedValues)
+{
+    test::RunToEnd(control, kInvoices);
+    FormRowColors colours(session, prompter, windows, kInvoices, *control.ResultGrid());
+    auto& values = *Child<QTableWidget>(colours, "FlexColor");
+    auto& column = *Child<QComboBox>(colours, "cmbColoryReportColumn");
+    // The demo's rule: grid column 5, value 0 in red text; and an empty row.
+    EXPECT_EQ(column.currentData().toInt(), 5);
+    EXPECT_TRUE(Child<QCheckBox>(colours, "chkForeColor")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(colours, "chkBackColor")->isChecked());
+    ASSERT_EQ(values.rowCount(), 2);
+    EXPECT_EQ(values.item(0, 1)->text(), "0");
+    EXPECT_EQ(values.item(0, 2)->text(), "FF");
+    EXPECT_EQ(values.item(0, 1)->foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(values.item(1, 1)->text().isEmpty());
+
+    // A second value, its background picked; a repeated value is refused.
+    values.item(1, 1)->setText("1");
+    ASSERT_EQ(values.rowCount(), 3); // an empty row stays at the end
+    windows.modalScripts.enqueue([](QWidget& w) {
+        auto& picker = static_cast<QColorDialog&>(w);
+        picker.setCurrentColor(QColor(0x20, 0x40, 0x60));
+        picker.accept();
+        return int(QDialog::Accepted);
+    });
+    Q_EMIT values.cellDoubleClicked(1, 3);
+    EXPECT_EQ(values.item(1, 3)->text(), "604020");
+    Child<QCheckBox>(colours, "chkBackColor")->setChecked(true);
+    values.item(2, 1)->setText(" 1 ");
+    Click(colours, "cmdContinue");
+    EXPECT_EQ(prompter.last().text, kRepeatedValueMessage);
+    values.item(2, 1)->setText("");
+    test::PressKey(column, Qt::Key_Delete);
+    EXPECT_EQ(column.currentIndex(), -1);
+    Click(colours, "cmdContinue");
+    EXPECT_EQ(colours.result(), QDialog::Accepted);
+
+    const RowColourRule stored = LoadRowColors(db(), kInvoices);
+    EXPECT_EQ(stored.gridColumn, -1); // cleared: stored as NULL
+    EXPECT_TRUE(scalar("select ColoryReportColumn from tblKelvoReport where ID = 2").isNull());
+    EXPECT_EQ(stored.type, 3);
+    ASSERT_EQ(stored.values.size(), 2);
+    EXPECT_EQ(stored.values[1].value, 1);
+    EXPECT_EQ(stored.values[1].backColor, 0x604020u);
+    EXPECT_EQ(stored.values[0].foreColor, 0x0000FFu);
+}
+
+TEST_F(ShapingWindows, AReportWithoutColoursOpensEmpty)
+{
+    test::RunToEnd(control, kEmployees);
+    FormRowColors colours(session, prompter, windows, kEmployees, *control.ResultGrid());
+    EXPECT_EQ(Child<QTableWidget>(colours, "FlexColor")->rowCount(), 1);
+    EXPECT_EQ(Child<QComboBox>(colours, "cmbColoryReportColumn")->currentIndex(), -1);
+    EXPECT_FALSE(Child<QCheckBox>(colours, "chkForeColor")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(colours, "chkBackColor")->isChecked());
+    EXPECT_EQ(ReadColoringType(db(), 987654), 1);
+}
