@@ -59,6 +59,33 @@ inline const QString kColourHeader =
     QStringLiteral("رديف |^   مقدار ستون     |^  رنگ نوشتار (بصورت RGB)            |^  رنگ زمينه (بصورت RGB)");
 inline const QString kRepeatedValueMessage = QStringLiteral("مقادير ستون نبايد تكراري باشد.");
 
+// Row expressions.
+inline const QString kExpressionsListCaption = QStringLiteral("مشاهده محاسبات سطري");
+inline const QString kExpressionEditorCaption = QStringLiteral("تعريف محاسبات سطري");
+inline const QString kExpressionsHeader = QStringLiteral(
+    "رديف|عنوان|عبارت محاسباتي سطر بعدي|عبارت محاسباتي  سطرهاي اول|نوع نمايش");
+inline const QString kWarningTitle = QStringLiteral("هشدار");
+inline const QString kSureToDeleteQuestion = QStringLiteral("آيا براي عمل حذف مطمئن هستيد؟");
+inline const QString kSureToCancelQuestion = QStringLiteral("آيا براي عمل انصراف مطمئن هستيد؟");
+inline const QString kPositiveOnlyText = QStringLiteral("فقط اعداد مثبت");
+inline const QString kNegativeOnlyText = QStringLiteral("فقط اعداد منفي");
+inline const QString kCurrentRowSuffix = QStringLiteral(" (سطر جاري)");
+inline const QString kPreviousRowSuffix = QStringLiteral(" (سطر قبلي)");
+inline const QString kAddCaption = QStringLiteral("اضافه");
+inline const QString kClearCaption = QStringLiteral("پاك كردن");
+inline const QString kNewCaption = QStringLiteral("جديد");
+inline const QString kEditCaption = QStringLiteral("اصلاح");
+inline const QString kFirstRowOption = QStringLiteral("سطر اول");
+inline const QString kLaterRowsOption = QStringLiteral("سطرهاي بعدي");
+inline const QString kBothOption = QStringLiteral("هردو");
+inline const QString kCalculationKindCaption = QStringLiteral("نوع محاسبه");
+inline const QString kTypeValueHint =
+    QStringLiteral("براي وارد كردن مقدار ميتوانيد مقدار مورد نظر را بالا مستقيماً تايپ كنيد.");
+inline const QString kCurrentColumnRefused = QStringLiteral("اين ستون از سطر جاري غير قابل انتخاب است.");
+inline const QString kDuplicateTitleMessage = QStringLiteral("عنوان تكراري است.");
+inline const QString kTitleLabel = QStringLiteral("عنوان:");
+inline const QString kDisplayKindLabel = QStringLiteral("نوع نمايش:");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
 inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");

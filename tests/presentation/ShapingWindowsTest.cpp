@@ -5,6 +5,7 @@
 #include "presentation/Messages.h"
 #include "presentation/ResultModel.h"
 #include "presentation/ShapingDefinitions.h"
+#include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -17,6 +18,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -164,4 +166,99 @@ TEST_F(ShapingWindows, AReportWithoutColoursOpensEmpty)
     EXPECT_FALSE(Child<QCheckBox>(colours, "chkForeColor")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(colours, "chkBackColor")->isChecked());
     EXPECT_EQ(ReadColoringType(db(), 987654), 1);
+}
+
+namespace {
+
+// Chooses an item of the editor's column list and adds it.
+void AddOperand(FormAddExpr& editor, const QString& item)
+{
+    auto* column = Child<QComboBox>(editor, "cmbColumn");
+    column->setCurrentIndex(column->findText(item));
+    Click(editor, "cmdAdd");
+}
+
+} // namespace
+
+TEST_F(ShapingWindows, TheExpressionEditorAlternatesOperandsAndOperatorsInBothLanguages)
+{
+    const QStringList headings{"", "الف", "ب", "پ", ""};
+    FormAddExpr editor(session, prompter, windows, headings, {"موجود"});
+    auto& english = *Child<QLineEdit>(editor, "txtExpr");
+    EXPECT_FALSE(Child<QAction>(editor, "cmdPlus")->isEnabled());
+    AddOperand(editor, "پ (سطر جاري)");
+    EXPECT_FALSE(Child<QAction>(editor, "cmdAdd")->isEnabled());
+    Click(editor, "cmdMinus");
+    AddOperand(editor, "پ (سطر قبلي)");
+    EXPECT_EQ(english.text(), "C3-P3");
+    EXPECT_EQ(Child<QLineEdit>(editor, "txtFarsiExpr")->text(), "پ (سطر جاري)-پ (سطر قبلي)");
+    // The column being defined has no heading and cannot be read from the current row.
+    Click(editor, "cmdPlus");
+    AddOperand(editor, " (سطر جاري)");
+    EXPECT_EQ(prompter.last().text, kCurrentColumnRefused);
+    Child<QComboBox>(editor, "cmbColumn")->setEditText("۱۲abc");
+    Click(editor, "cmdAdd");
+    EXPECT_EQ(english.text(), "C3-P3+12");
+
+    // Both expressions follow the box; then the first row's alone.
+    Child<QRadioButton>(editor, "optFirstRowExpression")->click();
+    english.setText("C1");
+    Child<QLineEdit>(editor, "txtDescription")->setText("موجود");
+    Click(editor, "cmdOK");
+    EXPECT_EQ(prompter.last().text, kDuplicateTitleMessage);
+    Child<QLineEdit>(editor, "txtDescription")->setText(" تغيير ");
+    Child<QComboBox>(editor, "cmbJustShowPositiveValue")->setCurrentIndex(1);
+    Click(editor, "cmdOK");
+    ASSERT_TRUE(editor.result());
+    EXPECT_EQ(editor.result()->expression.title, "تغيير");
+    EXPECT_EQ(editor.result()->expression.general, "C3-P3+12");
+    EXPECT_EQ(editor.result()->expression.firstRow, "C1");
+    EXPECT_EQ(editor.result()->expression.positiveOnly, std::optional<bool>(true));
+}
+
+TEST_F(ShapingWindows, TheExpressionListIsWrittenInItsOrderOnlyByItsOk)
+{
+    db().execute("insert into tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, "
+                 "FirstRowExpression) values (2, 0, 'اول', 'C4', NULL)");
+    FormExprFlex list(session, prompter, windows, kInvoices, {"", "شماره", "تاريخ", "مشتري", "مبلغ", "تسويه", "اول"});
+    auto& grid = *Child<QTableWidget>(list, "flexExpr");
+    ASSERT_EQ(grid.rowCount(), 1);
+    EXPECT_EQ(grid.item(0, 2)->text(), "مبلغ (سطر جاري)");
+    EXPECT_EQ(grid.item(0, 3)->text(), "مبلغ (سطر جاري)"); // a NULL first-row expression is the general one
+    windows.modalScripts.enqueue([](QWidget& w) {
+        auto& editor = static_cast<FormAddExpr&>(w);
+        AddOperand(editor, "اول (سطر قبلي)");
+        Click(editor, "cmdPlus");
+        AddOperand(editor, "مبلغ (سطر جاري)");
+        Child<QLineEdit>(editor, "txtDescription")->setText("جمع 'كل'");
+        Click(editor, "cmdOK");
+        return int(QDialog::Accepted);
+    });
+    Click(list, "cmdNew");
+    ASSERT_EQ(grid.rowCount(), 2);
+    Click(list, "cmdMoveUp");
+    EXPECT_EQ(grid.item(0, 1)->text(), "جمع 'كل'");
+    // Cancel asks; no keeps the window open and nothing is written.
+    prompter.answerNo();
+    list.show();
+    Click(list, "cmdCancel");
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportExpression where ReportID = 2").toInt(), 1);
+    Click(list, "cmdOK");
+    EXPECT_EQ(scalar("select Name from tblKelvoReportExpression where ReportID = 2 and ColumnNumber = 0").toString(),
+              "جمع 'كل'");
+    EXPECT_EQ(scalar("select GeneralExpression from tblKelvoReportExpression where ReportID = 2 and ColumnNumber = 0")
+                  .toString(),
+              "P6+C4");
+    EXPECT_EQ(scalar("select Name from tblKelvoReportExpression where ReportID = 2 and ColumnNumber = 1").toString(),
+              "اول");
+
+    // Deleting every row and saving leaves the report without expressions.
+    FormExprFlex again(session, prompter, windows, kInvoices, {"", "a"});
+    for (int i = 0; i < 2; ++i) {
+        prompter.answerYes();
+        Click(again, "cmdDelete");
+    }
+    Click(again, "cmdOK");
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportExpression where ReportID = 2").toInt(), 0);
 }

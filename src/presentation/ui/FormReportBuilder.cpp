@@ -6,6 +6,7 @@
 #include "front/ui/AppStyle.h"
 #include "front/ui/Windows.h"
 #include "presentation/Messages.h"
+#include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -56,7 +57,13 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
             m_report->RefreshReport();
     });
     addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, later(QStringLiteral("قالب ستونها")));
-    addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, later(QStringLiteral("محاسبات سطري")));
+    addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, [this] {
+        QStringList headings{QString()};
+        headings << shownHeadings();
+        FormExprFlex expressions(m_session, m_prompter, m_windows, m_reportID, headings, this);
+        if (expressions.ShowRowExpressions())
+            m_report->RefreshReport();
+    });
     addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, later(QStringLiteral("نمودار")));
     addCommand("RelReport", QStringLiteral("گزارشهاي مرتبط"), kRelReportFirst, [this] {
         if (m_reportID <= 0)
