@@ -86,6 +86,17 @@ inline const QString kDuplicateTitleMessage = QStringLiteral("عنوان تكر�
 inline const QString kTitleLabel = QStringLiteral("عنوان:");
 inline const QString kDisplayKindLabel = QStringLiteral("نوع نمايش:");
 
+// Column formats.
+inline const QString kFormatCaption = QStringLiteral("قالب ستونها");
+inline const QString kColumnNameLabel = QStringLiteral("نام ستون");
+inline const QString kColumnSizeLabel = QStringLiteral("اندازه");
+inline const QString kAlignLeft = QStringLiteral("چپچين");
+inline const QString kAlignCentre = QStringLiteral("وسطچين");
+inline const QString kAlignRight = QStringLiteral("راستچين");
+inline const QString kInvisibleInTextFileCaption = QStringLiteral("غير قابل مشاهده در هنگام تهيه فايل تكست");
+inline const QString kGridRowHeightLabel = QStringLiteral("پهناي هر رديف");
+inline const QString kWidthTooLargeMessage = QStringLiteral("اندازه ستون بايد عددي از 0 تا 32767 باشد.");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
 inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");

@@ -147,4 +147,65 @@ void SaveExpressions(db::Connection& db, qint32 reportID, const QList<StoredExpr
     transaction.commit();
 }
 
+QHash<int, ColumnFormat> StoredFormats(db::Connection& db, qint32 reportID, Presentation presentation)
+{
+    const auto number = [](const db::Recordset& rs, const char* name) {
+        const QVariant v = rs.value(QLatin1String(name));
+        return v.isNull() || v.toString().isEmpty() ? 0 : v.toInt();
+    };
+    QHash<int, ColumnFormat> formats;
+    for (db::Recordset rs = db.openRecordset(statements::LayoutRows(LayoutTable(presentation)), {reportID},
+                                             db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext()) {
+        ColumnFormat f;
+        f.alignment = number(rs, "Alignment");
+        f.width = number(rs, "Width");
+        f.mergeType = number(rs, "MergeType");
+        if (presentation == Presentation::Normal) {
+            f.transposeType = number(rs, "TransposeType");
+            f.makeSum = number(rs, "MakeSum") != 0;
+        } else {
+            f.invisibleInTextFile = number(rs, "InvisibleInTextFile") != 0;
+        }
+        formats.insert(rs.value(QStringLiteral("ColumnNumber")).toInt(), f);
+    }
+    return formats;
+}
+
+std::optional<int> StoredGridRowHeight(db::Connection& db, qint32 reportID, bool* columnExists)
+{
+    if (columnExists)
+        *columnExists = false;
+    try {
+        db::Recordset rs = db.openRecordset(statements::GridRowHeight(), {reportID}, db::CursorType::ForwardOnly);
+        if (columnExists)
+            *columnExists = true;
+        if (rs.eof() || rs.isNull(QStringLiteral("GridRowHeight")))
+            return std::nullopt;
+        return rs.value(QStringLiteral("GridRowHeight")).toInt();
+    } catch (const db::DbError&) {
+        return std::nullopt; // a repository without the column
+    }
+}
+
+void SaveFormats(db::Connection& db, qint32 reportID, Presentation presentation, const QList<ColumnFormat>& formats,
+                 std::optional<int> gridRowHeight)
+{
+    const QString table = LayoutTable(presentation);
+    db::Transaction transaction(db);
+    db.execute(statements::DeleteLayoutRows(table), {reportID});
+    for (int i = 0; i < formats.size(); ++i) {
+        const ColumnFormat& f = formats[i];
+        QVariantList values{reportID, i + 1, f.alignment, f.width, f.mergeType};
+        if (presentation == Presentation::Normal)
+            values << f.transposeType << (f.makeSum ? 1 : 0);
+        else
+            values << (f.invisibleInTextFile ? 1 : 0);
+        db.execute(statements::InsertFormatRow(table), values);
+    }
+    if (gridRowHeight)
+        db.execute(statements::UpdateGridRowHeight(), {*gridRowHeight, reportID});
+    transaction.commit();
+}
+
 } // namespace kelvo::presentation

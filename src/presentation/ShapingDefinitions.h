@@ -56,4 +56,24 @@ QList<StoredExpression> LoadExpressions(db::Connection& db, qint32 reportID);
 // Replaces the report's expressions, numbered 0, 1, … in list order.
 void SaveExpressions(db::Connection& db, qint32 reportID, const QList<StoredExpression>& expressions);
 
+// One column's format in a presentation.
+struct ColumnFormat {
+    QString heading;
+    int alignment = 4;
+    int width = 1000;
+    int mergeType = 0;
+    int transposeType = 0;            // the normal presentation only
+    bool makeSum = false;             // the normal presentation only
+    bool invisibleInTextFile = false; // the distributed presentation only
+};
+// The stored formats by grid column.
+QHash<int, ColumnFormat> StoredFormats(db::Connection& db, qint32 reportID, Presentation presentation);
+// The report's grid row height; none when the repository has no such column
+// or the report none stored.
+std::optional<int> StoredGridRowHeight(db::Connection& db, qint32 reportID, bool* columnExists = nullptr);
+// Replaces the presentation's rows by these (grid columns 1 on) and writes
+// the row height when given, in one transaction.
+void SaveFormats(db::Connection& db, qint32 reportID, Presentation presentation, const QList<ColumnFormat>& formats,
+                 std::optional<int> gridRowHeight);
+
 } // namespace kelvo::presentation

@@ -72,4 +72,28 @@ QString InsertExpression()
                           "JustShowPositiveValue, FirstRowExpression, CaptionID) values (?, ?, ?, ?, ?, ?, ?)");
 }
 
+QString DeleteLayoutRows(const QString& table)
+{
+    return QStringLiteral("Delete %1 where Reportid=?").arg(table);
+}
+
+QString InsertFormatRow(const QString& table)
+{
+    if (table == QLatin1String("tblKelvoReportTranspose"))
+        return QStringLiteral("Insert Into tblKelvoReportTranspose(ReportID, ColumnNumber, Alignment, Width, MergeType, "
+                              "InvisibleInTextFile) Values(?,?,?,?,?,?)");
+    return QStringLiteral("Insert Into tblKelvoReportLayout(ReportID, ColumnNumber, Alignment, Width, MergeType, "
+                          "TransposeType, MakeSum) Values(?,?,?,?,?,?,?)");
+}
+
+QString GridRowHeight()
+{
+    return QStringLiteral("select GridRowHeight from tblKelvoReport where ID=?");
+}
+
+QString UpdateGridRowHeight()
+{
+    return QStringLiteral("update tblKelvoReport Set GridRowHeight=? where ID=?");
+}
+
 } // namespace kelvo::presentation::statements

@@ -35,4 +35,14 @@ QString DeleteExpressions();
 // first row, caption (or NULL).
 QString InsertExpression();
 
+// Bound: the report.
+QString DeleteLayoutRows(const QString& table);
+// Normal: bound report, column, alignment, width, merge, transpose, sum.
+// Distributed: bound report, column, alignment, width, merge, hidden.
+QString InsertFormatRow(const QString& table);
+// Bound: the report.
+QString GridRowHeight();
+// Bound: height, report.
+QString UpdateGridRowHeight();
+
 } // namespace kelvo::presentation::statements

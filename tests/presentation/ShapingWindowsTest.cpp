@@ -6,6 +6,7 @@
 #include "presentation/ResultModel.h"
 #include "presentation/ShapingDefinitions.h"
 #include "presentation/ui/FormExpressions.h"
+#include "presentation/ui/FormFormat.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -261,4 +262,37 @@ TEST_F(ShapingWindows, TheExpressionListIsWrittenInItsOrderOnlyByItsOk)
     }
     Click(again, "cmdOK");
     EXPECT_EQ(scalar("select count(*) from tblKelvoReportExpression where ReportID = 2").toInt(), 0);
+}
+
+TEST_F(ShapingWindows, ColumnFormatsAreWrittenForThePresentationShownAndKeepTheMergeTypes)
+{
+    test::RunToEnd(control, kInvoices);
+    db().execute("update tblKelvoReportLayout set MergeType = 2 where ReportID = 2 and ColumnNumber = 4");
+    db().execute("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, Width) values (2, 1, 777)");
+    FormFormat format(session, prompter, windows, kInvoices, control);
+    auto& column = *Child<QComboBox>(format, "cmbColName");
+    ASSERT_EQ(column.count(), 5);
+    EXPECT_EQ(Child<QLineEdit>(format, "txtGridRowHeight")->text(),
+              scalar("select GridRowHeight from tblKelvoReport where ID = 2").toString());
+    EXPECT_TRUE(Child<QLineEdit>(format, "txtColSize")->text().isEmpty()); // nothing chosen yet
+    // A report without a stored height shows 240.
+    FormFormat plain(session, prompter, windows, 987654, control);
+    EXPECT_EQ(Child<QLineEdit>(plain, "txtGridRowHeight")->text(), "240");
+    column.setCurrentIndex(1);
+    EXPECT_EQ(Child<QLineEdit>(format, "txtColSize")->text(), QString::number(control.ResultGrid()->ColWidth(2)));
+    Child<QLineEdit>(format, "txtColSize")->setText("2250");
+    Q_EMIT Child<QLineEdit>(format, "txtColSize")->textEdited("2250");
+    Child<QRadioButton>(format, "optAlign7")->click();
+    Child<QLineEdit>(format, "txtGridRowHeight")->setText("320");
+    Click(format, "cmdContinue");
+    ASSERT_EQ(format.result(), QDialog::Accepted);
+    EXPECT_EQ(scalar("select Width from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 2").toInt(), 2250);
+    EXPECT_EQ(scalar("select Alignment from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 2").toInt(), 7);
+    EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 4").toInt(), 2);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2").toInt(), 5);
+    EXPECT_EQ(scalar("select GridRowHeight from tblKelvoReport where ID = 2").toInt(), 320);
+    EXPECT_EQ(scalar("select Width from tblKelvoReportTranspose where ReportID = 2").toInt(), 777);
+    // The display control draws the stored width the next time.
+    control.ReapplyLayout();
+    EXPECT_NEAR(control.ResultGrid()->ColWidth(2), 2250, 15);
 }

@@ -7,6 +7,7 @@
 #include "front/ui/Windows.h"
 #include "presentation/Messages.h"
 #include "presentation/ui/FormExpressions.h"
+#include "presentation/ui/FormFormat.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -56,7 +57,11 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
         if (colours.DefineColors())
             m_report->RefreshReport();
     });
-    addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, later(QStringLiteral("قالب ستونها")));
+    addCommand("Format", QStringLiteral("قالب ستونها"), kFormatFirst, [this] {
+        FormFormat format(m_session, m_prompter, m_windows, m_reportID, *m_report, this);
+        if (format.showFormats())
+            m_report->ReapplyLayout();
+    });
     addCommand("AddExpr", QStringLiteral("محاسبات سطري"), kAddExprFirst, [this] {
         QStringList headings{QString()};
         headings << shownHeadings();
