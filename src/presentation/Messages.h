@@ -97,6 +97,18 @@ inline const QString kInvisibleInTextFileCaption = QStringLiteral("غير قاب
 inline const QString kGridRowHeightLabel = QStringLiteral("پهناي هر رديف");
 inline const QString kWidthTooLargeMessage = QStringLiteral("اندازه ستون بايد عددي از 0 تا 32767 باشد.");
 
+// Distribution into columns.
+inline const QString kInColumnsCaption = QStringLiteral("توزيع مقادير در سرستونها");
+inline const QString kNewHeadingsLabel = QStringLiteral("سرستونهاي جديد:");
+inline const QString kItemsCount = QStringLiteral(" (%1 مورد)");
+inline const QString kTreeMultipleMessage = QStringLiteral(
+    "به دليل آنكه گزارش سلسله مراتبي است، انتخاب چندگانه در اين قسمت مجاز نميباشد.");
+inline const QString kDeleteDistributionQuestion = QStringLiteral("آيا مطمئن كه قصد حذف توزيع در ستون را داريد؟");
+inline const QString kInColumnsTitle = QStringLiteral("توزيع در ستونها");
+inline const QString kUsePreviousQuestion = QStringLiteral("آيا از مقادير قبلي استفاده ميكنيد؟");
+inline const QString kDistributingColumnLabel = QStringLiteral("ستون توزيع شونده:");
+inline const QString kValueColumnsLabel = QStringLiteral("ستونهاي مقدار:");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
 inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");

@@ -208,4 +208,60 @@ void SaveFormats(db::Connection& db, qint32 reportID, Presentation presentation,
     transaction.commit();
 }
 
+StoredDistribution LoadStoredDistribution(db::Connection& db, qint32 reportID)
+{
+    StoredDistribution d;
+    for (db::Recordset rs = db.openRecordset(statements::TransposeRows(), {reportID}, db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext()) {
+        const int column = rs.value(QStringLiteral("ColumnNumber")).toInt();
+        if (rs.value(QStringLiteral("TransposeType")).toInt() == 1)
+            d.distributingColumn = column;
+        else
+            d.valueColumns << column;
+    }
+    return d;
+}
+
+bool HasDistribution(db::Connection& db, qint32 reportID)
+{
+    return !db.openRecordset(statements::AnyTransposeRow(), {reportID}, db::CursorType::ForwardOnly).eof();
+}
+
+QStringList LoadDistributionOrder(db::Connection& db, qint32 reportID)
+{
+    QStringList order;
+    for (db::Recordset rs = db.openRecordset(statements::ReportDistributionOrder(), {reportID},
+                                             db::CursorType::ForwardOnly);
+         !rs.eof(); rs.moveNext())
+        order << rs.text(QStringLiteral("Value"));
+    return order;
+}
+
+void SaveDistribution(db::Connection& db, qint32 reportID, const QList<GridColumn>& columns, int distributingColumn,
+                      const QList<int>& valueColumns, const std::optional<QStringList>& order)
+{
+    db::Transaction transaction(db);
+    SyncLayoutRows(db, reportID, Presentation::Normal, columns);
+    db.execute(statements::ClearTransposeTypes(), {reportID});
+    for (int c : valueColumns)
+        db.execute(statements::SetTransposeType(), {2, reportID, c});
+    db.execute(statements::SetTransposeType(), {1, reportID, distributingColumn});
+    db.execute(statements::SetMakeTranspose(), {1, reportID});
+    if (order) {
+        db.execute(statements::DeleteDistributionOrder(), {reportID});
+        for (int i = 0; i < order->size(); ++i)
+            db.execute(statements::InsertDistributionOrder(), {reportID, order->at(i), i + 1});
+    }
+    transaction.commit();
+}
+
+void RemoveDistribution(db::Connection& db, qint32 reportID)
+{
+    db::Transaction transaction(db);
+    db.execute(statements::ClearTransposeTypes(), {reportID});
+    db.execute(statements::DeleteTransposeRows(), {reportID});
+    db.execute(statements::SetMakeTranspose(), {0, reportID});
+    transaction.commit();
+}
+
 } // namespace kelvo::presentation

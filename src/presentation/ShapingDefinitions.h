@@ -76,4 +76,21 @@ std::optional<int> StoredGridRowHeight(db::Connection& db, qint32 reportID, bool
 void SaveFormats(db::Connection& db, qint32 reportID, Presentation presentation, const QList<ColumnFormat>& formats,
                  std::optional<int> gridRowHeight);
 
+// The stored distribution by grid column: the distributing column (-1 for
+// none) and the value columns.
+struct StoredDistribution {
+    int distributingColumn = -1;
+    QList<int> valueColumns;
+};
+StoredDistribution LoadStoredDistribution(db::Connection& db, qint32 reportID);
+bool HasDistribution(db::Connection& db, qint32 reportID);
+// The stored order of the distributed headings.
+QStringList LoadDistributionOrder(db::Connection& db, qint32 reportID);
+// Writes the distribution (grid columns) and marks the report distributed;
+// an order, when given, replaces the stored order of the headings.
+void SaveDistribution(db::Connection& db, qint32 reportID, const QList<GridColumn>& columns, int distributingColumn,
+                      const QList<int>& valueColumns, const std::optional<QStringList>& order);
+// Clears the distribution, its distributed layout and the mark.
+void RemoveDistribution(db::Connection& db, qint32 reportID);
+
 } // namespace kelvo::presentation

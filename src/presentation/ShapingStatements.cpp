@@ -96,4 +96,45 @@ QString UpdateGridRowHeight()
     return QStringLiteral("update tblKelvoReport Set GridRowHeight=? where ID=?");
 }
 
+QString TransposeRows()
+{
+    return QStringLiteral(
+        "Select ColumnNumber, TransposeType from tblKelvoReportLayout Where TransposeType in (1, 2) and ReportID = ?");
+}
+
+QString AnyTransposeRow()
+{
+    return QStringLiteral("select * from tblKelvoReportLayout where TransposeType <> 0 and ReportID =?");
+}
+
+QString ClearTransposeTypes()
+{
+    return QStringLiteral("Update tblKelvoReportLayout  SET TransposeType = 0 Where ReportID = ?");
+}
+
+QString SetTransposeType()
+{
+    return QStringLiteral("Update tblKelvoReportLayout  SET TransposeType = ? Where ReportID = ? And ColumnNumber = ?");
+}
+
+QString SetMakeTranspose()
+{
+    return QStringLiteral("update tblKelvoReport set MakeTranspose=? Where ID = ?");
+}
+
+QString DeleteTransposeRows()
+{
+    return QStringLiteral("Delete tblKelvoReportTranspose Where ReportID =?");
+}
+
+QString DeleteDistributionOrder()
+{
+    return QStringLiteral("Delete tblKelvoReportDistributionDetail Where ReportID = ?");
+}
+
+QString InsertDistributionOrder()
+{
+    return QStringLiteral("Insert into tblKelvoReportDistributionDetail (ReportID, Value, Sequence) values (?, ?, ?)");
+}
+
 } // namespace kelvo::presentation::statements

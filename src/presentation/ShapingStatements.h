@@ -45,4 +45,14 @@ QString GridRowHeight();
 // Bound: height, report.
 QString UpdateGridRowHeight();
 
+// The distribution: bound the report, or the type, report and column.
+QString TransposeRows();
+QString AnyTransposeRow();
+QString ClearTransposeTypes();
+QString SetTransposeType();
+QString SetMakeTranspose(); // bound: 0 or 1, report
+QString DeleteTransposeRows();
+QString DeleteDistributionOrder();
+QString InsertDistributionOrder(); // bound: report, value, sequence
+
 } // namespace kelvo::presentation::statements

@@ -7,6 +7,7 @@
 #include "presentation/ShapingDefinitions.h"
 #include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormFormat.h"
+#include "presentation/ui/FormInColumns.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -295,4 +296,57 @@ TEST_F(ShapingWindows, ColumnFormatsAreWrittenForThePresentationShownAndKeepTheM
     // The display control draws the stored width the next time.
     control.ReapplyLayout();
     EXPECT_NEAR(control.ResultGrid()->ColWidth(2), 2250, 15);
+}
+
+TEST_F(ShapingWindows, DistributionStoresItsColumnsAndThePreviewOrder)
+{
+    test::RunToEnd(control, kInvoices);
+    db().execute("insert into tblKelvoReportDistributionDetail (ReportID, Value, Sequence) values (2, '1', 1), "
+                 "(2, '0', 2)");
+    FormInColumns columns(session, prompter, windows, kInvoices, control);
+    auto& distributing = *Child<QComboBox>(columns, "cmbDisColumn");
+    auto& values = *Child<QListWidget>(columns, "lstValueColumns");
+    EXPECT_EQ(distributing.currentIndex(), -1);
+    EXPECT_FALSE(Child<QAction>(columns, "cmdOrderColumns")->isEnabled());
+    // Nothing chosen: saving does nothing.
+    Click(columns, "cmdContinue");
+    EXPECT_EQ(columns.result(), 0);
+    EXPECT_EQ(scalar("select MakeTranspose from tblKelvoReport where ID = 2").toInt(), 0);
+
+    distributing.setCurrentIndex(4); // grid column 5: settled or not
+    Click(columns, "cmdOrderColumns");
+    EXPECT_EQ(Child<QAction>(columns, "cmdOrderColumns")->text(), "<<");
+    auto& preview = *Child<QListWidget>(columns, "lstDistinctVals");
+    ASSERT_EQ(preview.count(), 2);
+    EXPECT_EQ(preview.item(0)->text(), "1"); // the stored order
+    EXPECT_EQ(Child<QLabel>(columns, "lblCount")->text(), kNewHeadingsLabel + kItemsCount.arg(2));
+    preview.setCurrentRow(0);
+    Click(columns, "cmdMoveDown");
+    EXPECT_EQ(preview.item(1)->text(), "1");
+    values.item(3)->setSelected(true); // the amount
+    values.item(4)->setSelected(true); // the distributing column itself
+    Click(columns, "cmdContinue");
+    ASSERT_EQ(columns.result(), QDialog::Accepted);
+    EXPECT_EQ(scalar("select MakeTranspose from tblKelvoReport where ID = 2").toInt(), 1);
+    EXPECT_EQ(scalar("select TransposeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 5").toInt(), 1);
+    EXPECT_EQ(scalar("select TransposeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 4").toInt(), 2);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2 and TransposeType = 2").toInt(), 1);
+    EXPECT_EQ(LoadDistributionOrder(db(), kInvoices), (QStringList{"0", "1"}));
+
+    // The control shows the distribution with the headings in that order.
+    control.RefreshReport();
+    ASSERT_TRUE(control.AlternateShown());
+    const QStringList headings = control.AlternateGrid()->resultModel()->table().columns();
+    EXPECT_EQ(headings.mid(headings.size() - 2), (QStringList{"0", "1"}));
+
+    // Removing asks, and deletes the distributed layout too.
+    db().execute("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, Width) values (2, 1, 500)");
+    FormInColumns again(session, prompter, windows, kInvoices, control);
+    EXPECT_EQ(Child<QComboBox>(again, "cmbDisColumn")->currentIndex(), 4);
+    EXPECT_TRUE(Child<QListWidget>(again, "lstValueColumns")->item(3)->isSelected());
+    prompter.answerYes();
+    Click(again, "cmdDelete");
+    EXPECT_EQ(scalar("select MakeTranspose from tblKelvoReport where ID = 2").toInt(), 0);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2 and TransposeType <> 0").toInt(), 0);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportTranspose where ReportID = 2").toInt(), 0);
 }

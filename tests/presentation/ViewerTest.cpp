@@ -111,7 +111,7 @@ TEST_F(Viewer, ResultCommandsSayTheReportMustRunFirstAndThenOpen)
     WaitForRun(builder.KelvoReport1());
     ASSERT_TRUE(builder.hasRun());
     // After the run, the shaping windows that this build has not yet say so.
-    for (const char* key : {"InColumns", "ShowDiagram"}) {
+    for (const char* key : {"ShowDiagram"}) {
         SCOPED_TRACE(key);
         prompter.clear();
         test::Click(builder, key);
@@ -126,7 +126,16 @@ TEST_F(Viewer, ResultCommandsSayTheReportMustRunFirstAndThenOpen)
     test::Click(builder, "RowColors");
     test::Click(builder, "AddExpr");
     test::Click(builder, "Format");
-    EXPECT_EQ(windows.opened, (QStringList{"FormMerge", "FormRowColors", "FormExprFlex", "FormFormat"}));
+    test::Click(builder, "InColumns"); // no stored distribution: no question
+    EXPECT_EQ(windows.opened, (QStringList{"FormMerge", "FormRowColors", "FormExprFlex", "FormFormat", "FormInColumns"}));
+    EXPECT_TRUE(prompter.entries().isEmpty());
+    // With a stored distribution, using it asks and opens nothing.
+    catalogue.connection().execute("update tblKelvoReportLayout set TransposeType = 1 where ReportID = 2 and ColumnNumber = 1");
+    prompter.answerYes();
+    test::Click(builder, "InColumns");
+    EXPECT_EQ(prompter.last().text, kUsePreviousQuestion);
+    EXPECT_EQ(windows.opened.size(), 5);
+    prompter.clear();
     // The links and the buttons open their windows, the links with the
     // headings of the grid shown.
     test::Click(builder, "RelReport");

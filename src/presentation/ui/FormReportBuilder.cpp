@@ -6,8 +6,10 @@
 #include "front/ui/AppStyle.h"
 #include "front/ui/Windows.h"
 #include "presentation/Messages.h"
+#include "presentation/ShapingDefinitions.h"
 #include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormFormat.h"
+#include "presentation/ui/FormInColumns.h"
 #include "presentation/ui/FormMerge.h"
 #include "presentation/ui/FormRowColors.h"
 #include "presentation/ui/KelvoReport.h"
@@ -49,8 +51,14 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
         if (merge.ShowForm() == 1)
             m_report->ReapplyLayout();
     });
-    addCommand("InColumns", QStringLiteral("توزيع در ستونها"), kInColumnsFirst,
-               later(QStringLiteral("توزيع در ستونها")));
+    addCommand("InColumns", QStringLiteral("توزيع در ستونها"), kInColumnsFirst, [this] {
+        // A stored distribution may simply stay in force.
+        if (HasDistribution(m_session.DtEn, m_reportID) && m_prompter.Confirm(kInColumnsTitle, kUsePreviousQuestion))
+            return;
+        FormInColumns distribution(m_session, m_prompter, m_windows, m_reportID, *m_report, this);
+        if (distribution.showDistribution())
+            m_report->RefreshReport();
+    });
     addCommand("RowColors", QStringLiteral("رنگ سطرها"), kRowColorsFirst, [this] {
         const ReportGrid& grid = m_report->AlternateShown() ? *m_report->AlternateGrid() : *m_report->ResultGrid();
         FormRowColors colours(m_session, m_prompter, m_windows, m_reportID, grid, this);
