@@ -1,5 +1,6 @@
 // The shaping steps over fetched rows: row expressions, row merge,
 // distribution into columns and row colours, on small tables.
+#include "presentation/ChartData.h"
 #include "presentation/RowExpressions.h"
 #include "presentation/RowShaping.h"
 #include "support/QStringPrinter.h"
@@ -183,4 +184,53 @@ TEST(RowColours, ColourTheRowsWhoseColumnHoldsAListedValue)
     EXPECT_FALSE(ColoursOfRow(rule, table, 3));
     rule.gridColumn = -1;
     EXPECT_FALSE(ColoursOfRow(rule, table, 0));
+}
+
+TEST(ChartNumbers, ScaleAboveAMillionAndRoundTheVerticalAxis)
+{
+    const struct {
+        double largest, factor;
+    } factors[] = {{0, 1}, {1000000, 1}, {5000000, 100}, {1500000, 10}, {3.2e9, 100000}};
+    for (const auto& f : factors)
+        EXPECT_EQ(ChartScalingFactor(f.largest), f.factor) << f.largest;
+    const struct {
+        double largest, maximum;
+        int divisions;
+    } axes[] = {{12340, 12350, 10}, {12345, 12350, 10}, {9000, 9000, 10}, {700, 700, 10}, {63, 63, 9}, {7, 7, 7},
+                {13, 13, 10}};
+    for (const auto& a : axes)
+        EXPECT_EQ(ChartVerticalAxis(a.largest), std::pair(a.maximum, a.divisions)) << a.largest;
+}
+
+TEST(ChartNumbers, TakeTheAxesFromTheRowsAndAccumulate)
+{
+    const ResultTable table = Table({"ماه", "فروش", "تعداد"},
+                                    {{"فروردين", 2000000, 3}, {"ارديبهشت", 5000000, "x"}, {"خرداد", 1250000, 1}});
+    ChartDefinition d;
+    d.xColumn = 1;
+    d.yColumns = {2, 3};
+    ChartData data = BuildChartData(table, d);
+    EXPECT_EQ(data.categories, (QStringList{"فروردين", "ارديبهشت", "خرداد"}));
+    ASSERT_EQ(data.series.size(), 2);
+    EXPECT_EQ(data.series[0].label, "فروش");
+    EXPECT_EQ(data.factor, 100);
+    EXPECT_EQ(data.series[0].values, (QList<double>{20000, 50000, 12500}));
+    EXPECT_EQ(data.series[1].values, (QList<double>{0, 0, 0})); // 3 / 100 and text read as 0
+    EXPECT_EQ(data.footnote, "اعداد نمايش داده شده، 100 بار كوچكتر شدهاند");
+    EXPECT_EQ(data.maximum, 50010);
+    AccumulateChart(data, true);
+    EXPECT_EQ(data.series[0].values, (QList<double>{20000, 70000, 82500}));
+    EXPECT_EQ(data.maximum, 82510);
+    AccumulateChart(data, false);
+    EXPECT_EQ(data.series[0].values, (QList<double>{20000, 50000, 12500}));
+
+    // Unscaled values stay whole numbers with no footnote; a pie has one series.
+    d.typeID = kPieChart;
+    d.yColumns = {3};
+    const ChartData pie = BuildChartData(table, d);
+    ASSERT_EQ(pie.series.size(), 1);
+    EXPECT_EQ(pie.series[0].label, "تعداد");
+    EXPECT_EQ(pie.series[0].values, (QList<double>{3, 0, 1}));
+    EXPECT_TRUE(pie.footnote.isEmpty());
+    EXPECT_EQ(pie.factor, 1);
 }
