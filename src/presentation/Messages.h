@@ -109,9 +109,26 @@ inline const QString kUsePreviousQuestion = QStringLiteral("آيا از مقاد
 inline const QString kDistributingColumnLabel = QStringLiteral("ستون توزيع شونده:");
 inline const QString kValueColumnsLabel = QStringLiteral("ستونهاي مقدار:");
 
+// Charts.
+inline const QString kChartCaption = QStringLiteral("نمودار");
+inline const QString kDefineChartOption = QStringLiteral("تعريف نمودار");
+inline const QString kViewChartOption = QStringLiteral("مشاهده نمودار");
+inline const QString kChartRowsLabel = QStringLiteral("تعريف سطرها و ستونهاي نمودار");
+inline const QString kHorizontalAxisLabel = QStringLiteral("انتخاب پارامتر محور افقي");
+inline const QString kVerticalAxisLabel = QStringLiteral("انتخاب پارامترهاي محور عمودي");
+inline const QString kChartTypeLabel = QStringLiteral("نوع نمودار:");
+inline const QString kAccumulateCaption = QStringLiteral("تجمعي");
+inline const QString kShowChartCaption = QStringLiteral("نمايش نمودار همراه گزارش");
+inline const QString kDrawCaption = QStringLiteral("رسم");
+inline const QString kSaveCaption = QStringLiteral("ثبت");
+inline const QString kPrintChartCaption = QStringLiteral("چاپ");
+inline const QString kSaveImageCaption = QStringLiteral("ذخيره تصوير");
+inline const QString kExitCaption = QStringLiteral("خروج");
+inline const QString kDefaultChartTypeName = QStringLiteral("نمودار خطي دو بعدي ");
+inline const QString kMergedChartMessage = QStringLiteral("ادغام سطرها بر روي گزارش ادغام شده کار نميکند.");
+
 // The design-and-run window.
 inline const QString kBuilderCaption = QStringLiteral("طراحي و اجراي گزارش");
-inline const QString kNotYetAvailableMessage = QStringLiteral("پنجره «%1» در اين نسخه از گزارشساز هنوز موجود نيست.");
 inline const QString kRefreshFirst = QStringLiteral(
     "بازسازي محتواي گزارش بعد از اجراي گزارش انجام ميشود. لطفاً اول گزارش را اجرا نماييد.");
 inline const QString kMergeFirst =

@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "presentation/ReportStatements.h"
+#include "presentation/ShapingDefinitions.h"
 #include "repository/Captions.h"
 
 namespace kelvo::presentation {
@@ -158,6 +159,7 @@ std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 
         d.colours.values.append({rs.value(QStringLiteral("Value")).toDouble(),
                                  quint32(IntOr(rs, QStringLiteral("ForeColor"), 0)),
                                  quint32(IntOr(rs, QStringLiteral("BackColor"), 0))});
+    d.chart = LoadChartDefinition(db, reportID);
     for (db::Recordset rs = db.openRecordset(statements::ReportLinks(), {reportID}); !rs.eof(); rs.moveNext()) {
         ReportLink link;
         link.calledReportID = rs.value(QStringLiteral("CalledReportID")).toInt();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "presentation/ChartData.h"
 #include "presentation/RowExpressions.h"
 #include "presentation/RowShaping.h"
 
@@ -106,6 +107,7 @@ struct ReportDefinition {
     QList<ColumnLayout> transposeLayout; // of the distributed presentation
     QStringList distributionOrder;       // stored order of the distributed headings
     RowColourRule colours;
+    ChartDefinition chart; // drawn beside the result when showWithReport
 
     // The merge types and the distribution the layout stores, by result
     // column (the layout numbers grid columns, result column c being c + 1).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "presentation/ChartData.h"
 #include "presentation/RowExpressions.h"
 #include "presentation/RowShaping.h"
 
@@ -92,5 +93,15 @@ void SaveDistribution(db::Connection& db, qint32 reportID, const QList<GridColum
                       const QList<int>& valueColumns, const std::optional<QStringList>& order);
 // Clears the distribution, its distributed layout and the mark.
 void RemoveDistribution(db::Connection& db, qint32 reportID);
+
+struct ChartType {
+    int id = 0;
+    QString name;
+};
+QList<ChartType> ChartTypes(db::Connection& db);
+ChartDefinition LoadChartDefinition(db::Connection& db, qint32 reportID);
+// Replaces the report's chart in one transaction.
+void SaveChartDefinition(db::Connection& db, qint32 reportID, const ChartDefinition& chart);
+bool IsMergedReport(db::Connection& db, qint32 reportID);
 
 } // namespace kelvo::presentation

@@ -137,4 +137,61 @@ QString InsertDistributionOrder()
     return QStringLiteral("Insert into tblKelvoReportDistributionDetail (ReportID, Value, Sequence) values (?, ?, ?)");
 }
 
+QString ChartTypes()
+{
+    return QStringLiteral("Select * From tblKelvoDiagramTypeL");
+}
+
+QString ReportChart()
+{
+    return QStringLiteral("Select * from tblKelvoReportDiagram Where ReportID = ?");
+}
+
+QString ReportChartColumns()
+{
+    return QStringLiteral("Select * from tblKelvoReportDiagramCols Where ReportID = ?");
+}
+
+QString ReportShowDiagram()
+{
+    return QStringLiteral("Select ShowDiagram from tblKelvoReport Where ID = ?");
+}
+
+QString DeleteReportChart()
+{
+    return QStringLiteral("delete tblKelvoReportDiagram Where ReportID = ?");
+}
+
+QString DeleteReportChartColumns()
+{
+    return QStringLiteral("delete tblKelvoReportDiagramCols Where ReportID = ?");
+}
+
+QString DropChartTypeConstraint()
+{
+    return QStringLiteral(
+        "Alter table tblKelvoReportDiagram drop constraint FK_tblKelvoReportDiagram_tblKelvoChartTypeL");
+}
+
+QString InsertReportChart()
+{
+    return QStringLiteral(
+        "insert into tblKelvoReportDiagram(ReportID, IsAccumulative, DiagramTypeID, ChartXColNo) values (?, ?, ?, ?)");
+}
+
+QString InsertReportChartColumn()
+{
+    return QStringLiteral("insert into tblKelvoReportDiagramCols(ReportID, ChartYColNo) values (?, ?)");
+}
+
+QString SetShowDiagram()
+{
+    return QStringLiteral("update tblKelvoReport SET ShowDiagram = ? Where ID=?");
+}
+
+QString MergedReport()
+{
+    return QStringLiteral("Select ID from tblKelvoReport Where IsMerged = 1  and ID = ?");
+}
+
 } // namespace kelvo::presentation::statements

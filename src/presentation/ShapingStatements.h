@@ -55,4 +55,18 @@ QString DeleteTransposeRows();
 QString DeleteDistributionOrder();
 QString InsertDistributionOrder(); // bound: report, value, sequence
 
+// Charts: the kinds, and the report's chart; bound: the report, or the
+// values in column order.
+QString ChartTypes();
+QString ReportChart();
+QString ReportChartColumns();
+QString ReportShowDiagram();
+QString DeleteReportChart();
+QString DeleteReportChartColumns();
+QString DropChartTypeConstraint();
+QString InsertReportChart();       // report, accumulate, type or NULL, x column
+QString InsertReportChartColumn(); // report, y column
+QString SetShowDiagram();          // 0 or 1, report
+QString MergedReport();            // the report when it is merged
+
 } // namespace kelvo::presentation::statements

@@ -5,6 +5,7 @@
 #include "presentation/Messages.h"
 #include "presentation/ResultModel.h"
 #include "presentation/ShapingDefinitions.h"
+#include "presentation/ui/FormDiagram.h"
 #include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormFormat.h"
 #include "presentation/ui/FormInColumns.h"
@@ -16,6 +17,8 @@
 #include "support/SignedInSession.h"
 #include "support/WindowFixture.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -349,4 +352,44 @@ TEST_F(ShapingWindows, DistributionStoresItsColumnsAndThePreviewOrder)
     EXPECT_EQ(scalar("select MakeTranspose from tblKelvoReport where ID = 2").toInt(), 0);
     EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2 and TransposeType <> 0").toInt(), 0);
     EXPECT_EQ(scalar("select count(*) from tblKelvoReportTranspose where ReportID = 2").toInt(), 0);
+}
+
+TEST_F(ShapingWindows, TheChartDrawsTheStoredDefinitionAndIsShownWithTheReport)
+{
+    constexpr qint32 kCustomerSummary = 3; // the demo stores its chart: names across, sums up
+    test::RunToEnd(control, kCustomerSummary);
+    const int rows = int(control.ResultGrid()->resultModel()->table().rowCount());
+    EXPECT_TRUE(control.ChartView()->isHidden());
+    FormDiagram chart(session, prompter, windows, kCustomerSummary, "خلاصه", control);
+    auto& across = *Child<QListWidget>(chart, "lstRow");
+    EXPECT_TRUE(across.item(0)->isSelected());
+    EXPECT_TRUE(Child<QListWidget>(chart, "lstColumns")->item(2)->isSelected());
+    EXPECT_EQ(Child<QComboBox>(chart, "cmbDiagramType")->currentData().toInt(), 3);
+    Child<QRadioButton>(chart, "optViewReport")->click();
+    EXPECT_TRUE(Child<QWidget>(chart, "Frame1")->isHidden());
+    ASSERT_EQ(chart.data().series.size(), 1);
+    EXPECT_EQ(chart.data().categories.size(), rows);
+    EXPECT_GT(chart.data().factor, 1); // the sums run past a million
+    ASSERT_NE(chart.chartView().chart(), nullptr);
+    EXPECT_EQ(chart.chartView().chart()->series().size(), 1);
+
+    // One horizontal column at a time; saved twice, one chart row.
+    Child<QRadioButton>(chart, "optDefReport")->click();
+    across.setCurrentRow(1);
+    EXPECT_FALSE(across.item(0)->isSelected());
+    across.setCurrentRow(0);
+    Child<QCheckBox>(chart, "chkShowDiagram")->setChecked(true);
+    Click(chart, "cmdOK");
+    FormDiagram again(session, prompter, windows, kCustomerSummary, "خلاصه", control);
+    EXPECT_TRUE(Child<QCheckBox>(again, "chkShowDiagram")->isChecked());
+    Click(again, "cmdOK");
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportDiagram where ReportID = 3").toInt(), 1);
+    EXPECT_EQ(scalar("select count(*) from tblKelvoReportDiagramCols where ReportID = 3").toInt(), 1);
+    EXPECT_EQ(scalar("select ShowDiagram from tblKelvoReport where ID = 3").toInt(), 1);
+
+    // The report now shows its chart beside the grid.
+    control.RefreshReport();
+    EXPECT_FALSE(control.ChartView()->isHidden());
+    ASSERT_NE(control.ChartView()->chart(), nullptr);
+    EXPECT_EQ(control.ChartView()->chart()->series().size(), 1);
 }

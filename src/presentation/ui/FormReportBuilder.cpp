@@ -7,6 +7,7 @@
 #include "front/ui/Windows.h"
 #include "presentation/Messages.h"
 #include "presentation/ShapingDefinitions.h"
+#include "presentation/ui/FormDiagram.h"
 #include "presentation/ui/FormExpressions.h"
 #include "presentation/ui/FormFormat.h"
 #include "presentation/ui/FormInColumns.h"
@@ -43,7 +44,6 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
     m_report->setEmployeeID(c.CurrentEmployeeID);
     m_report->setPositionID(c.CurrentPositionID);
 
-    const auto later = [this](const QString& window) { return [this, window] { notYetAvailable(window); }; };
     addCommand("Run", QStringLiteral("اجرا"), {}, [this] { m_report->RunReport(m_reportID); });
     addCommand("Refresh", QStringLiteral("بازسازي"), kRefreshFirst, [this] { m_report->RefreshReport(); });
     addCommand("Merge", QStringLiteral("ادغام سطرها"), kMergeFirst, [this] {
@@ -77,7 +77,16 @@ FormReportBuilder::FormReportBuilder(front::Session& session, front::Prompter& p
         if (expressions.ShowRowExpressions())
             m_report->RefreshReport();
     });
-    addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, later(QStringLiteral("نمودار")));
+    addCommand("ShowDiagram", QStringLiteral("نمودار"), kDiagramFirst, [this] {
+        if (IsMergedReport(m_session.DtEn, m_reportID)) {
+            m_prompter.ShowMessage(front::kErrorTitle, kMergedChartMessage);
+            return;
+        }
+        const QString title = m_report->definition() ? m_report->definition()->title : QString();
+        FormDiagram chart(m_session, m_prompter, m_windows, m_reportID, title, *m_report, this);
+        if (m_windows.show(chart, true) == QDialog::Accepted)
+            m_report->RefreshReport();
+    });
     addCommand("RelReport", QStringLiteral("گزارشهاي مرتبط"), kRelReportFirst, [this] {
         if (m_reportID <= 0)
             return;
@@ -126,11 +135,6 @@ void FormReportBuilder::addCommand(const char* key, const QString& caption, cons
         }
         handler();
     });
-}
-
-void FormReportBuilder::notYetAvailable(const QString& window)
-{
-    m_prompter.ShowMessage(front::kErrorTitle, kNotYetAvailableMessage.arg(window));
 }
 
 FormViewReport::FormViewReport(front::Prompter& prompter, front::Windows& windows, QWidget* parent)

@@ -37,7 +37,6 @@ public:
 private:
     void addCommand(const char* key, const QString& caption, const QString& notRunMessage,
                     std::function<void()> handler);
-    void notYetAvailable(const QString& window);
     // The headings of the result grid on display.
     QStringList shownHeadings() const;
 

@@ -8,8 +8,11 @@
 #include "presentation/ResultModel.h"
 #include "presentation/ui/ParameterForm.h"
 #include "presentation/ui/PdfSink.h"
+#include "presentation/ui/ReportChart.h"
 #include "presentation/ui/ReportGrid.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +20,7 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,7 +47,7 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
       m_alternateModel(new ResultModel(this)),
       m_resultGrid(new ReportGrid(this)), m_alternateGrid(new ReportGrid(this)), m_filter(new QLineEdit(this)),
       m_progress(new QLabel(this)), m_cancel(new QToolButton(this)), m_export(new QToolButton(this)),
-      m_buttonBar(new QWidget(this))
+      m_buttonBar(new QWidget(this)), m_chartView(new QChartView(this))
 {
     setObjectName(QStringLiteral("KelvoReport1"));
     setLayoutDirection(Qt::RightToLeft);
@@ -107,8 +111,18 @@ KelvoReport::KelvoReport(front::Prompter& prompter, front::Windows& windows, QWi
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(bar);
     layout->addWidget(m_buttonBar);
-    layout->addWidget(m_resultGrid, 1);
-    layout->addWidget(m_alternateGrid, 1);
+    m_chartView->setObjectName(QStringLiteral("ChartView"));
+    m_chartView->setLayoutDirection(Qt::LeftToRight);
+    m_chartView->setMinimumWidth(320);
+    m_chartView->hide();
+    auto* shown = new QSplitter(Qt::Horizontal, this);
+    shown->addWidget(m_resultGrid);
+    shown->addWidget(m_alternateGrid);
+    shown->addWidget(m_chartView);
+    shown->setStretchFactor(0, 3);
+    shown->setStretchFactor(1, 3);
+    shown->setStretchFactor(2, 2);
+    layout->addWidget(shown, 1);
 }
 
 KelvoReport::~KelvoReport() = default;
@@ -274,6 +288,7 @@ void KelvoReport::reloadShaping()
             d.transposeLayout = fresh->transposeLayout;
             d.distributionOrder = fresh->distributionOrder;
             d.colours = fresh->colours;
+            d.chart = fresh->chart;
         }
     } catch (const db::DbError& e) {
         m_prompter.DisplayError(e, kRunFailedMessage);
@@ -319,6 +334,10 @@ void KelvoReport::applyShaping()
     shown.setRowColours(d.colours);
     m_model->setFilterText(m_filter->text());
     applyLayout();
+    const bool chart = d.chart.showWithReport && d.chart.xColumn > 0 && !d.chart.yColumns.isEmpty();
+    if (chart)
+        m_chartView->setChart(MakeChart(BuildChartData(shown.resultModel()->table(), d.chart), d.chart.typeID, d.title));
+    m_chartView->setVisible(chart);
 }
 
 void KelvoReport::cancel()

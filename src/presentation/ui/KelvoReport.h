@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class QChartView;
 class QLabel;
 class QPagedPaintDevice;
 class QLineEdit;
@@ -76,6 +77,8 @@ public:
     void ReapplyLayout();
     ReportGrid* ResultGrid() const { return m_resultGrid; }
     ReportGrid* AlternateGrid() const { return m_alternateGrid; }
+    // The stored chart beside the result; hidden unless the report shows one.
+    QChartView* ChartView() const { return m_chartView; }
     bool AlternateShown() const { return m_alternateShown; }
     bool IsTreeReport() const { return false; }
 
@@ -131,6 +134,7 @@ private:
     QToolButton* m_cancel;
     QToolButton* m_export;
     QWidget* m_buttonBar;
+    QChartView* m_chartView;
     std::unique_ptr<db::RowStream> m_stream;
     QElapsedTimer m_clock;
     bool m_resultSetTaken = false;
