@@ -273,6 +273,31 @@ ResultTable Distribute(const ResultTable& table, const Distribution& d)
     return distributed;
 }
 
+ResultTable WithoutColumns(const ResultTable& table, const QList<int>& columns)
+{
+    QList<int> kept;
+    QStringList headings;
+    QList<db::ColumnType> types;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        if (columns.contains(c))
+            continue;
+        kept << c;
+        headings << table.columns()[c];
+        types << table.types().value(c);
+    }
+    if (kept.size() == table.columnCount())
+        return table;
+    ResultTable narrowed(headings, types);
+    BatchWriter writer(narrowed, int(kept.size()));
+    ForEachRow(table, [&](const RowRef& row) {
+        db::RowBatch& out = writer.row();
+        for (int c : kept)
+            out.appendCell(*row.batch, row.row, c);
+    });
+    writer.flush();
+    return narrowed;
+}
+
 std::optional<RowColours> ColoursOfRow(const RowColourRule& rule, const ResultTable& table, qsizetype row)
 {
     const int column = rule.gridColumn - 1;

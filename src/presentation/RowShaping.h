@@ -36,6 +36,9 @@ struct Distribution {
 // summed when numeric and joined with "، " when text.
 ResultTable Distribute(const ResultTable& table, const Distribution& distribution);
 
+// The table without these result columns.
+ResultTable WithoutColumns(const ResultTable& table, const QList<int>& columns);
+
 // Rows coloured by the value of one column.
 struct RowColourRule {
     int gridColumn = -1; // the colouring column of the grid (result column + 1); -1 for none

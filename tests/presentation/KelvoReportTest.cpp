@@ -234,6 +234,18 @@ TEST_F(DisplayControl, TheStoredShapingIsAppliedToTheFetchedRows)
     const ResultTable& spread = control.AlternateGrid()->resultModel()->table();
     EXPECT_EQ(spread.rowCount(), invoices);
     EXPECT_TRUE(spread.columns().contains("0") && spread.columns().contains("1"));
+    // A text file of the distributed presentation leaves out the columns
+    // its layout hides there.
+    db.execute("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, Width, InvisibleInTextFile) "
+               "values (2, 1, 900, 1)");
+    control.RefreshReport();
+    const QString csv = catalogue.folder() + "/spread.csv";
+    control.exportTo(ExportFormat::Csv, csv);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString headings = QString::fromUtf8(file.readLine()).trimmed();
+    EXPECT_FALSE(headings.contains(spread.columns().first())) << headings.toStdString();
+    EXPECT_EQ(headings.count(u','), spread.columnCount() - 2);
     // A new run starts from the plain grid again.
     db.execute("update tblKelvoReport set MakeTranspose = 0 where ID = 2");
     run(2);

@@ -88,6 +88,10 @@ TEST_F(ShapingWindows, MergeNeedsABaseColumnAndKeepsTheLayoutRowsInStepWithTheGr
         EXPECT_EQ(merge.ShowForm(), 1);
     }
     EXPECT_EQ(scalar("select IsMerged from tblKelvoReport where ID = 2").toInt(), 1);
+    // The control merges the rows shown: runs of equal settled flags.
+    const qsizetype before = control.ResultGrid()->resultModel()->table().rowCount();
+    control.ReapplyLayout();
+    EXPECT_LT(control.ResultGrid()->resultModel()->table().rowCount(), before);
     EXPECT_EQ(scalar("select count(*) from tblKelvoReportLayout where ReportID = 2").toInt(), 6);
     EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 4").toInt(), 2);
     EXPECT_EQ(scalar("select MergeType from tblKelvoReportLayout where ReportID = 2 and ColumnNumber = 5").toInt(), 1);
@@ -257,6 +261,12 @@ TEST_F(ShapingWindows, TheExpressionListIsWrittenInItsOrderOnlyByItsOk)
               "P6+C4");
     EXPECT_EQ(scalar("select Name from tblKelvoReportExpression where ReportID = 2 and ColumnNumber = 1").toString(),
               "اول");
+    // The report shows both after its result columns.
+    test::RunToEnd(control, kInvoices);
+    const QStringList headings = control.ResultGrid()->resultModel()->table().columns();
+    ASSERT_EQ(headings.size(), 7);
+    EXPECT_EQ(headings[5], "جمع 'كل'");
+    EXPECT_EQ(headings[6], "اول");
 
     // Deleting every row and saving leaves the report without expressions.
     FormExprFlex again(session, prompter, windows, kInvoices, {"", "a"});
@@ -392,4 +402,48 @@ TEST_F(ShapingWindows, TheChartDrawsTheStoredDefinitionAndIsShownWithTheReport)
     EXPECT_FALSE(control.ChartView()->isHidden());
     ASSERT_NE(control.ChartView()->chart(), nullptr);
     EXPECT_EQ(control.ChartView()->chart()->series().size(), 1);
+}
+
+// Pictures of the shaping windows and of a shaped result with its chart,
+// written only when KELVO_SHOTS_DIR names a folder.
+TEST_F(ShapingWindows, Picture)
+{
+    const QString folder = test::PicturesFolder();
+    if (folder.isEmpty())
+        GTEST_SKIP() << "KELVO_SHOTS_DIR not set";
+    const auto shoot = [&](QWidget& window, const char* name) { test::SavePicture(window, folder, name); };
+    test::RunToEnd(control, kInvoices);
+    FormMerge merge(session, prompter, windows, kInvoices, control);
+    setType(merge, 5, 1);
+    shoot(merge, "FormMerge");
+    FormRowColors colours(session, prompter, windows, kInvoices, *control.ResultGrid());
+    shoot(colours, "FormRowColors");
+    const QStringList headings{"", "شماره فاكتور", "تاريخ", "مشتري", "مبلغ كل", "تسويه شده"};
+    FormAddExpr editor(session, prompter, windows, headings + QStringList{QString()}, {});
+    AddOperand(editor, "مبلغ كل (سطر جاري)");
+    Click(editor, "cmdPlus");
+    AddOperand(editor, " (سطر قبلي)");
+    Child<QLineEdit>(editor, "txtDescription")->setText("جمع تجمعي");
+    shoot(editor, "FormAddExpr");
+    FormFormat format(session, prompter, windows, kInvoices, control);
+    Child<QComboBox>(format, "cmbColName")->setCurrentIndex(3);
+    shoot(format, "FormFormat");
+    FormInColumns columns(session, prompter, windows, kInvoices, control);
+    Child<QComboBox>(columns, "cmbDisColumn")->setCurrentIndex(4);
+    Click(columns, "cmdOrderColumns");
+    shoot(columns, "FormInColumns");
+
+    db().execute("update tblKelvoReport set ShowDiagram = 1, ColoryReportColumn = 1, ColoringType = 3 where ID = 3");
+    db().execute("insert into tblKelvoReportColor (ReportID, Value, ForeColor, BackColor) values (3, 0, 0, 0)");
+    db().execute("insert into tblKelvoReportExpression (ReportID, ColumnNumber, Name, GeneralExpression, "
+                 "FirstRowExpression) values (3, 0, 'جمع تجمعي', 'P4+C3', 'C3')");
+    test::RunToEnd(control, 3);
+    FormDiagram chart(session, prompter, windows, 3, "خلاصه فروش مشتريان", control);
+    Child<QComboBox>(chart, "cmbDiagramType")->setCurrentIndex(
+        Child<QComboBox>(chart, "cmbDiagramType")->findData(1));
+    shoot(chart, "FormDiagramDefine");
+    Child<QRadioButton>(chart, "optViewReport")->click();
+    shoot(chart, "FormDiagramView");
+    control.resize(1100, 560);
+    shoot(control, "ShapedReportWithChart");
 }

@@ -348,7 +348,19 @@ void KelvoReport::cancel()
 
 void KelvoReport::exportTo(ExportFormat format, const QString& path)
 {
-    ExportTable(m_model->table(), SinkFactoryFor(format, m_definition ? m_definition->title : QString()), path);
+    const QString title = m_definition ? m_definition->title : QString();
+    if (!m_alternateShown || !m_definition) {
+        ExportTable(m_model->table(), SinkFactoryFor(format, title), path);
+        return;
+    }
+    // The distributed presentation; a text file leaves out the columns its
+    // layout hides from text files.
+    QList<int> hidden;
+    if (format == ExportFormat::Csv)
+        for (const ColumnLayout& l : m_definition->transposeLayout)
+            if (l.invisibleInTextFile)
+                hidden << l.columnNumber - 1;
+    ExportTable(WithoutColumns(m_alternateModel->table(), hidden), SinkFactoryFor(format, title), path);
 }
 
 void KelvoReport::printTo(QPagedPaintDevice& device)
