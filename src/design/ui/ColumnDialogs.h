@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 
 #include <QDialog>
 
@@ -13,11 +14,6 @@ class QRadioButton;
 namespace kelvo::controls {
 class KelvoSelector;
 }
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::design {
 

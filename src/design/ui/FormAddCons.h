@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "query/QueryModel.h"
 
 #include <QDialog>
@@ -8,12 +9,6 @@
 class QComboBox;
 class QPlainTextEdit;
 class QRadioButton;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::design {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "query/QueryModel.h"
 
 #include <QDialog>
@@ -18,11 +19,6 @@ class QTreeWidgetItem;
 namespace kelvo::controls {
 class KelvoSelector;
 }
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::design {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "query/QueryClauses.h"
 
 #include <QDialog>
@@ -14,11 +15,6 @@ class QWidget;
 namespace kelvo::controls {
 class KelvoSelector;
 }
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::design {
 

@@ -2,6 +2,7 @@
 
 #include "design/QueryDesign.h"
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 
 #include <QDialog>
 
@@ -18,11 +19,6 @@ namespace kelvo::controls {
 class KelvoDate;
 class KelvoSelector;
 } // namespace kelvo::controls
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::design {
 

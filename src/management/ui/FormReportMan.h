@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "management/ManagerMode.h"
 
 #include <QMainWindow>
@@ -14,12 +15,6 @@ class FormReportMan;
 
 class QAction;
 class QMenu;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::management {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "parameters/ReportLinks.h"
 
 #include <QDialog>
@@ -11,11 +12,6 @@ class QComboBox;
 namespace kelvo::controls {
 class KelvoSelector;
 }
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::parameters {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "presentation/ChartData.h"
 
 #include <QDialog>
@@ -11,12 +12,6 @@ class QComboBox;
 class QListWidget;
 class QRadioButton;
 class QWidget;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::presentation {
 

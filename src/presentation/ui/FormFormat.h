@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "presentation/ShapingDefinitions.h"
 
 #include <QDialog>
@@ -9,12 +10,6 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::presentation {
 

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 
 #include <QDialog>
 
 class QComboBox;
 class QLabel;
 class QListWidget;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::presentation {
 

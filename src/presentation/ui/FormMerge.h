@@ -1,6 +1,7 @@
 #pragma once
 
 #include "front/ui/Commands.h"
+#include "front/ui/WindowForward.h"
 #include "presentation/ShapingDefinitions.h"
 
 #include <QDialog>
@@ -8,12 +9,6 @@
 class QLabel;
 class QListWidget;
 class QRadioButton;
-
-namespace kelvo::front {
-struct Session;
-class Prompter;
-class Windows;
-} // namespace kelvo::front
 
 namespace kelvo::presentation {
 

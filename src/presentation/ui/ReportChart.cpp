@@ -4,6 +4,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QPieSeries>
@@ -101,11 +102,11 @@ QChart* MakeChart(const ChartData& data, std::optional<int> typeID, const QStrin
         chart->addSeries(pie);
         return chart;
     }
-    QAbstractAxis* x = CategoryAxis(data);
     QValueAxis* y = VerticalAxis(data);
-    chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     if (kind == ChartKind::Bar) {
+        QAbstractAxis* x = CategoryAxis(data);
+        chart->addAxis(x, Qt::AlignBottom);
         auto* bars = new QBarSeries;
         for (const ChartSeries& s : data.series) {
             auto* set = new QBarSet(s.label);
@@ -118,11 +119,17 @@ QChart* MakeChart(const ChartData& data, std::optional<int> typeID, const QStrin
         bars->attachAxis(y);
         return chart;
     }
-    // Lines, steps, areas and points run along the category positions.
-    auto* positions = new QValueAxis;
+    // Lines, steps, areas and points run along the category positions,
+    // labelled every so many rows so that the labels stay readable.
+    auto* positions = new QCategoryAxis;
     positions->setRange(-0.5, std::max<qsizetype>(0, data.categories.size() - 1) + 0.5);
-    positions->setVisible(false);
-    chart->addAxis(positions, Qt::AlignTop);
+    positions->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    positions->setTitleText(data.xTitle);
+    positions->setGridLineVisible(false);
+    const int every = std::max(1, data.labelEvery);
+    for (qsizetype i = 0; i < data.categories.size(); i += every)
+        positions->append(data.categories[i], double(i));
+    chart->addAxis(positions, Qt::AlignBottom);
     for (const ChartSeries& s : data.series) {
         QAbstractSeries* series = nullptr;
         if (kind == ChartKind::Area) {
