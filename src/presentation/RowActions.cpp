@@ -1,5 +1,6 @@
 #include "presentation/RowActions.h"
 
+#include "platform/db/Connection.h"
 #include "presentation/Messages.h"
 
 namespace kelvo::presentation {
@@ -64,6 +65,15 @@ std::vector<db::ProcedureParameter> ButtonCall(const ActionButton& button, const
                         declared[i].isOutput ? db::ParameterDirection::InputOutput : db::ParameterDirection::Input});
     }
     return call;
+}
+
+db::ProcedureResult PressButton(db::Connection& db, const ActionButton& button, const QStringList& headings,
+                                const QVariantList& row)
+{
+    const QList<repository::ProcedureParameterInfo> declared = repository::ProcedureParameters(db, button.procedure);
+    if (declared.isEmpty() && !repository::ProcedureExists(db, button.procedure))
+        throw RunError(kNoProcedureMessage.arg(button.procedure));
+    return db.callProcedure(button.procedure, ButtonCall(button, headings, row, declared));
 }
 
 QString ButtonOutcome(const ActionButton& button, const db::ProcedureResult& result)

@@ -14,6 +14,10 @@
 // What a row of a shown report leads to: the reports it opens (drill-down)
 // and the procedure calls of its action buttons. Pure functions over the
 // definition, the result's headings and one row's values.
+namespace kelvo::db {
+class Connection;
+}
+
 namespace kelvo::presentation {
 
 struct CalledReport {
@@ -37,6 +41,13 @@ ParameterValues LinkFeeds(const ReportDefinition& caller, const CalledReport& ca
 std::vector<db::ProcedureParameter> ButtonCall(const ActionButton& button, const QStringList& headings,
                                                const QVariantList& row,
                                                const QList<repository::ProcedureParameterInfo>& declared);
+
+// Calls the button's procedure on the row: its parameters read from the
+// catalogue, the values built by ButtonCall. Throws RunError when the
+// procedure does not exist or the values do not fit it, DbError when the
+// call fails.
+db::ProcedureResult PressButton(db::Connection& db, const ActionButton& button, const QStringList& headings,
+                                const QVariantList& row);
 
 // What the call gave back, for the user: the done line, each output
 // parameter's value and the return value.

@@ -121,14 +121,8 @@ void KelvoReport::pressButton(const ActionButton& button)
     if (!m_prompter.Confirm(kButtonTitle, kButtonQuestion.arg(button.caption, button.procedure)))
         return;
     try {
-        const QList<repository::ProcedureParameterInfo> declared =
-            repository::ProcedureParameters(m_connection, button.procedure);
-        if (declared.isEmpty() && !repository::ProcedureExists(m_connection, button.procedure)) {
-            m_prompter.ShowMessage(front::kErrorTitle, kNoProcedureMessage.arg(button.procedure));
-            return;
-        }
-        const db::ProcedureResult result = m_connection.callProcedure(
-            button.procedure, ButtonCall(button, m_model->table().columns(), rowValues(current.row()), declared));
+        const db::ProcedureResult result =
+            PressButton(m_connection, button, m_model->table().columns(), rowValues(current.row()));
         m_prompter.ShowMessage(kButtonTitle, ButtonOutcome(button, result));
     } catch (const RunError& e) {
         m_prompter.ShowMessage(front::kErrorTitle, e.message());
