@@ -96,6 +96,7 @@ std::optional<ReportDefinition> LoadReportDefinition(db::Connection& db, qint32 
         d.formRowHeight = IntOr(rs, QStringLiteral("ReportRowHeight"), 400);
         d.gridRowHeight = IntOr(rs, QStringLiteral("GridRowHeight"), 240);
         d.isMerged = IntOr(rs, QStringLiteral("IsMerged"), 0) != 0;
+        d.isTree = IntOr(rs, QStringLiteral("MakeTree"), 0) != 0;
         d.makeTranspose = IntOr(rs, QStringLiteral("MakeTranspose"), 0) != 0;
         d.colours.gridColumn = IntOr(rs, QStringLiteral("ColoryReportColumn"), -1);
         d.colours.type = IntOr(rs, QStringLiteral("ColoringType"), 1);

@@ -102,6 +102,7 @@ struct ReportDefinition {
 
     // How the fetched rows are shaped, in this order.
     QList<RowExpression> expressions;
+    bool isTree = false;          // a hierarchical report (MakeTree)
     bool isMerged = false;        // merged by the layout's merge types
     bool makeTranspose = false;   // distributed by the layout's transpose types
     QList<ColumnLayout> transposeLayout; // of the distributed presentation

@@ -352,6 +352,20 @@ TEST_F(ShapingWindows, DistributionStoresItsColumnsAndThePreviewOrder)
     const QStringList headings = control.AlternateGrid()->resultModel()->table().columns();
     EXPECT_EQ(headings.mid(headings.size() - 2), (QStringList{"0", "1"}));
 
+    // A hierarchical report takes one value column only.
+    db().execute("update tblKelvoReport set MakeTree = 1 where ID = 2");
+    test::RunToEnd(control, kInvoices);
+    ASSERT_TRUE(control.IsTreeReport());
+    {
+        FormInColumns tree(session, prompter, windows, kInvoices, control);
+        auto& list = *Child<QListWidget>(tree, "lstValueColumns");
+        list.item(2)->setSelected(true); // a second one besides the stored amount
+        EXPECT_EQ(prompter.last().text, kTreeMultipleMessage);
+        EXPECT_FALSE(list.item(2)->isSelected());
+        EXPECT_TRUE(list.item(3)->isSelected());
+    }
+    db().execute("update tblKelvoReport set MakeTree = 0 where ID = 2");
+
     // Removing asks, and deletes the distributed layout too.
     db().execute("insert into tblKelvoReportTranspose (ReportID, ColumnNumber, Width) values (2, 1, 500)");
     FormInColumns again(session, prompter, windows, kInvoices, control);

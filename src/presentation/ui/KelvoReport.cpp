@@ -311,7 +311,9 @@ void ShowTable(ResultModel& model, const ResultTable& table, const QList<ColumnL
 void KelvoReport::applyShaping()
 {
     if (!m_definition || m_fetched.columnCount() == 0) {
-        m_model->finish();
+        // Nothing fetched to shape: the rows shown keep their totals.
+        if (!m_model->hasTotals())
+            m_model->finish();
         return;
     }
     const ReportDefinition& d = *m_definition;

@@ -80,7 +80,7 @@ public:
     // The stored chart beside the result; hidden unless the report shows one.
     QChartView* ChartView() const { return m_chartView; }
     bool AlternateShown() const { return m_alternateShown; }
-    bool IsTreeReport() const { return false; }
+    bool IsTreeReport() const { return m_definition && m_definition->isTree; }
 
     // Stops a running report; the rows already shown stay.
     void cancel();
