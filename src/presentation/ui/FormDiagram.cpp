@@ -162,6 +162,8 @@ FormDiagram::FormDiagram(front::Session& session, front::Prompter& prompter, fro
         m_showWithReport->setChecked(stored.showWithReport);
     });
     m_define->setChecked(true);
+    // A stored chart is drawn at once.
+    m_commands.run([this] { draw(); });
 }
 
 ChartDefinition FormDiagram::definition() const
