@@ -206,7 +206,7 @@ FormNewButton::FormNewButton(front::Session& session, front::Prompter& prompter,
         if (m_buttonID > 0)
             FillForm(m_buttonID);
     });
-    procedureChanged();
+    m_commands.run([this] { procedureChanged(); });
 }
 
 void FormNewButton::initFlex()
