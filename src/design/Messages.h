@@ -9,10 +9,10 @@
 // value picker.
 namespace kelvo::design {
 
+using front::kCancelCaption;
+using front::kConfirmCaption;
 using front::kErrorTitle;
-inline const QString kWarningTitle = QStringLiteral("هشدار");
-inline const QString kConfirmCaption = QStringLiteral("تاييد");
-inline const QString kCancelCaption = QStringLiteral("انصراف");
+using front::kWarningTitle;
 inline const QString kAddCaption = QStringLiteral("اضافه");
 inline const QString kRemoveCaption = QStringLiteral("حذف");
 inline const QString kClearCaption = QStringLiteral("پاك كردن");

@@ -7,6 +7,10 @@ namespace kelvo::front {
 
 // The title of almost every message: "Error".
 inline const QString kErrorTitle = QStringLiteral("خطا");
+// The title of questions, and the captions of the dialogs' common commands.
+inline const QString kWarningTitle = QStringLiteral("هشدار");
+inline const QString kConfirmCaption = QStringLiteral("تاييد");
+inline const QString kCancelCaption = QStringLiteral("انصراف");
 // A command that failed.
 inline const QString kFailedMessage = QStringLiteral("انجام عمليات با خطا روبرو شد.");
 // Refusal of every permission check.

@@ -8,12 +8,12 @@
 // automatic creation of parameters and the layout of the parameter form.
 namespace kelvo::parameters {
 
+using front::kCancelCaption;
+using front::kConfirmCaption;
 using front::kErrorTitle;
-inline const QString kWarningTitle = QStringLiteral("هشدار");
+using front::kWarningTitle;
 inline const QString kSaveCaption = QStringLiteral("ثبت");
-inline const QString kCancelCaption = QStringLiteral("انصراف");
 inline const QString kExitCaption = QStringLiteral("خروج");
-inline const QString kConfirmCaption = QStringLiteral("تاييد");
 
 // Parameter definitions.
 inline const QString kDefineParametersTitle = QStringLiteral("تعريف پارامترها");

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "front/Messages.h"
+
 #include <QString>
 
 // The Persian texts of running and showing reports.
 namespace kelvo::presentation {
+
+using front::kCancelCaption;
+using front::kConfirmCaption;
+using front::kWarningTitle;
 
 inline const QString kNoQueryMessage = QStringLiteral("براي اين گزارش پرس و جويي تعريف نشده است.");
 inline const QString kNoReportMessage = QStringLiteral("گزارش شماره %1 وجود ندارد.");
@@ -43,8 +49,6 @@ inline const QString kNoBaseColumnMessage =
     QStringLiteral("براي ادغام سطرها، لازم است كه يكي از ستونها به عنوان مبنا انتخاب شده باشد.");
 inline const QString kDeleteTitle = QStringLiteral("حذف گزارش");
 inline const QString kDeleteMergeQuestion = QStringLiteral("آيا مطمئن كه قصد حذف ادغام سطرها را داريد؟");
-inline const QString kConfirmCaption = QStringLiteral("تاييد");
-inline const QString kCancelCaption = QStringLiteral("انصراف");
 inline const QString kDeleteCaption = QStringLiteral("حذف");
 
 // Row colours.
@@ -64,7 +68,6 @@ inline const QString kExpressionsListCaption = QStringLiteral("مشاهده مح
 inline const QString kExpressionEditorCaption = QStringLiteral("تعريف محاسبات سطري");
 inline const QString kExpressionsHeader = QStringLiteral(
     "رديف|عنوان|عبارت محاسباتي سطر بعدي|عبارت محاسباتي  سطرهاي اول|نوع نمايش");
-inline const QString kWarningTitle = QStringLiteral("هشدار");
 inline const QString kSureToDeleteQuestion = QStringLiteral("آيا براي عمل حذف مطمئن هستيد؟");
 inline const QString kSureToCancelQuestion = QStringLiteral("آيا براي عمل انصراف مطمئن هستيد؟");
 inline const QString kPositiveOnlyText = QStringLiteral("فقط اعداد مثبت");

@@ -245,4 +245,12 @@ void KelvoSelector::showList()
     m_names->complete();
 }
 
+void UseCaptionViews(KelvoSelector& selector, db::Connection& connection)
+{
+    selector.setConnection(connection);
+    selector.setMajorView(QStringLiteral("vwKelvoLangCaptionsMajor"));
+    selector.setMinorView(QStringLiteral("vwKelvoLangCaptionsMinor"));
+    selector.setRightToLeft(true);
+}
+
 } // namespace kelvo::controls

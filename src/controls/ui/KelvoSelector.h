@@ -114,4 +114,8 @@ private:
     bool m_updating = false; // the boxes are being set by the program
 };
 
+// Makes the selector one of the captions (the caption views), read through
+// the connection, right to left.
+void UseCaptionViews(KelvoSelector& selector, db::Connection& connection);
+
 } // namespace kelvo::controls

@@ -32,10 +32,7 @@ FormRename::FormRename(front::Session& session, front::Prompter& prompter, QWidg
     front::StyleWindow(*this, front::ColoursOf(session.context));
     m_name->setObjectName(QStringLiteral("txtFieldName"));
     m_caption->setObjectName(QStringLiteral("gmpCaption"));
-    m_caption->setConnection(session.DtEn);
-    m_caption->setMajorView(QStringLiteral("vwKelvoLangCaptionsMajor"));
-    m_caption->setMinorView(QStringLiteral("vwKelvoLangCaptionsMinor"));
-    m_caption->setRightToLeft(true);
+    controls::UseCaptionViews(*m_caption, session.DtEn);
     m_special->setObjectName(QStringLiteral("chkSpecial"));
     m_specialColumns->setObjectName(QStringLiteral("cmbSpecialCols"));
     m_specialColumns->addItems({QStringLiteral("ID"), QStringLiteral("MotherID"), QStringLiteral("FormTypeID"),

@@ -18,6 +18,11 @@ QColor OleColor(quint32 ole)
     return QColor(int(ole & 0xFF), int((ole >> 8) & 0xFF), int((ole >> 16) & 0xFF));
 }
 
+quint32 ToOleColor(const QColor& c)
+{
+    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
 QString PersianFontFamily()
 {
     const QStringList installed = QFontDatabase::families();

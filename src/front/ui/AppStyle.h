@@ -22,6 +22,8 @@ WindowColours ColoursOf(const HostContext& context);
 
 // An OLE colour 0x00BBGGRR as a QColor (the high byte is ignored).
 QColor OleColor(quint32 ole);
+// A QColor as an OLE colour 0x00BBGGRR.
+quint32 ToOleColor(const QColor& colour);
 
 // The font family for Persian text: the first installed of "Nazli", "Homa"
 // (the farsiweb fonts), else "DejaVu Sans".

@@ -54,6 +54,14 @@ QLabel* MakeLabel(QWidget& window, const QString& text, const char* name)
     return label;
 }
 
+QStringList GridHeadings(const QString& format)
+{
+    QStringList headings;
+    for (QString heading : format.split(u'|'))
+        headings << heading.remove(u'^').trimmed();
+    return headings;
+}
+
 namespace {
 
 class SelectAllFilter final : public QObject {

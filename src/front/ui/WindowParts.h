@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
@@ -25,6 +26,10 @@ QBoxLayout* ButtonRow(QWidget& window, std::initializer_list<const char*> names)
 QBoxLayout* ButtonColumn(QWidget& window, std::initializer_list<const char*> names);
 
 QLabel* MakeLabel(QWidget& window, const QString& text, const char* name = nullptr);
+
+// The headings of a grid format ("a |^b |^c": "|" between columns, "^" a
+// centred one), trimmed.
+QStringList GridHeadings(const QString& format);
 
 // The box's whole text is selected whenever it takes the focus, so typing
 // replaces it.

@@ -30,15 +30,13 @@ namespace {
 // The procedures whose names begin with "sp_cft" are the host's own.
 const QString kProcedureFilter = QStringLiteral(" left(name,6)<>'sp_cft' ");
 
-// A grid with the headings of a grid format ("a |^b |^c": "|" between
-// columns, "^" centred), one row selected at a time, read only.
+// A grid with the headings of a grid format, one row selected at a time,
+// read only.
 QTableWidget* MakeFlex(QWidget& window, const char* name, const QString& format)
 {
     auto* grid = new QTableWidget(&window);
     grid->setObjectName(QLatin1String(name));
-    QStringList headings;
-    for (QString heading : format.split(u'|'))
-        headings << heading.remove(u'^').trimmed();
+    const QStringList headings = front::GridHeadings(format);
     grid->setColumnCount(int(headings.size()));
     grid->setHorizontalHeaderLabels(headings);
     grid->verticalHeader()->hide();

@@ -93,10 +93,7 @@ FormDefineParameter::FormDefineParameter(front::Session& session, front::Prompte
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_id->setReadOnly(true);
     m_caption->setObjectName(QStringLiteral("gmpCaption"));
-    m_caption->setConnection(session.DtEn);
-    m_caption->setMajorView(QStringLiteral("vwKelvoLangCaptionsMajor"));
-    m_caption->setMinorView(QStringLiteral("vwKelvoLangCaptionsMinor"));
-    m_caption->setRightToLeft(true);
+    controls::UseCaptionViews(*m_caption, session.DtEn);
     m_type->setObjectName(QStringLiteral("cmbType"));
     m_type->setEditable(true);
     m_type->setInsertPolicy(QComboBox::NoInsert);
@@ -292,17 +289,18 @@ void FormDefineParameter::selectParameter(qint32 parameterID)
 void FormDefineParameter::showParameter(qint32 parameterID)
 {
     m_id->setText(QString::number(parameterID));
-    clearBoxes();
     const std::optional<ParameterDefinition> p = LoadParameter(m_session.DtEn, m_reportID, parameterID);
     if (!p) {
+        clearBoxes();
         applyMode(Mode::Browse);
         return;
     }
     toControls(*p);
-    // The caption is shown when it is one of the captions offered.
+    m_grid = LoadFormGrid(m_session.DtEn, m_reportID);
+    // The caption is shown when it is one of the captions offered; without
+    // one the selector holds no choice.
     m_shownCaption = p->captionID;
-    if (p->captionID)
-        m_caption->setID(*p->captionID);
+    m_caption->setID(p->captionID.value_or(-1));
     applyMode(Mode::BrowseWithSelection);
 }
 

@@ -56,10 +56,7 @@ FormAddExpr::FormAddExpr(front::Session& session, front::Prompter& prompter, fro
     setWindowTitle(kExpressionEditorCaption);
     front::StyleWindow(*this, front::ColoursOf(session.context));
     m_caption->setObjectName(QStringLiteral("gmpCaption"));
-    m_caption->setConnection(session.DtEn);
-    m_caption->setMajorView(QStringLiteral("vwKelvoLangCaptionsMajor"));
-    m_caption->setMinorView(QStringLiteral("vwKelvoLangCaptionsMinor"));
-    m_caption->setRightToLeft(true);
+    controls::UseCaptionViews(*m_caption, session.DtEn);
     m_title->setObjectName(QStringLiteral("txtDescription"));
     m_expression->setObjectName(QStringLiteral("txtExpr"));
     m_expression->setLayoutDirection(Qt::LeftToRight);
@@ -261,7 +258,7 @@ FormExprFlex::FormExprFlex(front::Session& session, front::Prompter& prompter, f
     setWindowTitle(kExpressionsListCaption);
     front::StyleWindow(*this, front::ColoursOf(session.context));
     m_grid->setObjectName(QStringLiteral("flexExpr"));
-    const QStringList header = kExpressionsHeader.split(u'|');
+    const QStringList header = front::GridHeadings(kExpressionsHeader);
     m_grid->setColumnCount(int(header.size()));
     m_grid->setHorizontalHeaderLabels(header);
     m_grid->verticalHeader()->hide();

@@ -28,27 +28,9 @@ namespace {
 
 constexpr int kColourRole = Qt::UserRole; // the OLE colour of a colour cell
 
-QColor FromOle(quint32 ole)
-{
-    return QColor(int(ole & 0xFF), int((ole >> 8) & 0xFF), int((ole >> 16) & 0xFF));
-}
-
-quint32 ToOle(const QColor& c)
-{
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-}
-
 QString HexText(quint32 ole)
 {
     return QString::number(ole, 16).toUpper();
-}
-
-QStringList Headings(const QString& format)
-{
-    QStringList headings;
-    for (QString heading : format.split(u'|'))
-        headings << heading.remove(u'^').trimmed();
-    return headings;
 }
 
 } // namespace
@@ -67,7 +49,7 @@ FormRowColors::FormRowColors(front::Session& session, front::Prompter& prompter,
     m_fore->setObjectName(QStringLiteral("chkForeColor"));
     m_back->setObjectName(QStringLiteral("chkBackColor"));
     m_values->setObjectName(QStringLiteral("FlexColor"));
-    m_values->setHorizontalHeaderLabels(Headings(kColourHeader));
+    m_values->setHorizontalHeaderLabels(front::GridHeadings(kColourHeader));
     m_values->verticalHeader()->hide();
     m_values->horizontalHeader()->setStretchLastSection(true);
     m_values->setColumnWidth(0, 50);
@@ -148,9 +130,9 @@ void FormRowColors::paintRow(int row)
     if (!value)
         return;
     const QSignalBlocker blocker(m_values);
-    value->setData(Qt::ForegroundRole, m_fore->isChecked() ? QVariant(FromOle(m_values->item(row, 2)->data(kColourRole).toUInt()))
+    value->setData(Qt::ForegroundRole, m_fore->isChecked() ? QVariant(front::OleColor(m_values->item(row, 2)->data(kColourRole).toUInt()))
                                                            : QVariant());
-    value->setData(Qt::BackgroundRole, m_back->isChecked() ? QVariant(FromOle(m_values->item(row, 3)->data(kColourRole).toUInt()))
+    value->setData(Qt::BackgroundRole, m_back->isChecked() ? QVariant(front::OleColor(m_values->item(row, 3)->data(kColourRole).toUInt()))
                                                            : QVariant());
 }
 
@@ -166,11 +148,11 @@ void FormRowColors::pickColour(int row, int column)
     if (column != 2 && column != 3)
         return;
     QTableWidgetItem* cell = m_values->item(row, column);
-    QColorDialog picker(FromOle(cell->data(kColourRole).toUInt()), this);
+    QColorDialog picker(front::OleColor(cell->data(kColourRole).toUInt()), this);
     picker.setObjectName(QStringLiteral("cmdlg"));
     if (m_windows.show(picker, true) != QDialog::Accepted)
         return;
-    const quint32 ole = ToOle(picker.selectedColor().isValid() ? picker.selectedColor() : picker.currentColor());
+    const quint32 ole = front::ToOleColor(picker.selectedColor().isValid() ? picker.selectedColor() : picker.currentColor());
     cell->setData(kColourRole, ole);
     cell->setText(HexText(ole));
     paintRow(row);

@@ -1,5 +1,6 @@
 #include "presentation/ui/ReportGrid.h"
 
+#include "front/ui/AppStyle.h"
 #include "presentation/ResultModel.h"
 
 #include <QHeaderView>
@@ -10,11 +11,6 @@ namespace kelvo::presentation {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-
-QColor FromOleColor(quint32 ole)
-{
-    return QColor(int(ole & 0xFF), int((ole >> 8) & 0xFF), int((ole >> 16) & 0xFF));
-}
 
 // Paints the text and background colours the grid's rule gives a row.
 class RowColourDelegate final : public QStyledItemDelegate {
@@ -29,11 +25,11 @@ protected:
         if (!colours)
             return;
         if (colours->text) {
-            option->palette.setColor(QPalette::Text, FromOleColor(*colours->text));
-            option->palette.setColor(QPalette::HighlightedText, FromOleColor(*colours->text));
+            option->palette.setColor(QPalette::Text, front::OleColor(*colours->text));
+            option->palette.setColor(QPalette::HighlightedText, front::OleColor(*colours->text));
         }
         if (colours->background)
-            option->backgroundBrush = FromOleColor(*colours->background);
+            option->backgroundBrush = front::OleColor(*colours->background);
     }
 
 private:
